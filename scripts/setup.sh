@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Torvak Utilities needs on
+# Debian 12, from Debian's own packages. Installing needs root: run as root
+# (or with sudo); as another user it prints the exact command to run.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins
+  libgl-dev
+  e2fsprogs
+  fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Torvak Utilities needs these Debian packages, and installing them needs root." >&2
+  echo "Run this line, then run this command again:" >&2
+  echo "  sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+  exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"

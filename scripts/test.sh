@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Set-up, then the whole test suite twice: a build with warnings as errors,
+# and a build under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+echo "== Build with warnings as errors"
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVAK_WERROR=ON
+cmake --build build/test -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+echo "== Build under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVAK_WERROR=ON \
+  -DTORVAK_SANITIZE=ON
+cmake --build build/sanitize -j "$jobs"
+ctest --test-dir build/sanitize --output-on-failure -j "$jobs"

@@ -1,0 +1,12 @@
+#include "all_windows.h"
+
+#include "shell/credits.h"
+#include "shell/main_menu.h"
+#include "shell/windows.h"
+
+#include <memory>
+
+void registerAllWindows() {
+  windows::add(std::make_unique<MainMenu>());
+  windows::add(std::make_unique<Credits>());
+}

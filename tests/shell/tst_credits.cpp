@@ -1,0 +1,56 @@
+#include "program.h"
+#include "shell/credits.h"
+
+#include <QTest>
+#include <QTextEdit>
+
+using program::click;
+using program::textOf;
+
+class CreditsTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() { program::start(); }
+  void init() {
+    program::reset();
+    QVERIFY(program::open("MainMenu"));
+    click("MainMenu", "Command9");
+    QCOMPARE(program::onScreen()->name(), QString("Credits"));
+  }
+
+  void thanksAreSevenLinesJoinedByCrLf() {
+    const QStringList lines = Credits::thanksLines().split("\r\n");
+    QCOMPARE(lines.size(), 7);
+    QVERIFY(!Credits::thanksLines().endsWith("\n"));
+    QVERIFY(lines.first().contains("Thank you for downloading and using"));
+    for (const QString& line : lines) QVERIFY(!line.isEmpty() && !line.contains('\n'));
+    // The box shows the same seven lines, the user's thanks first.
+    const QStringList shown = textOf("Credits", "Text1").split('\n');
+    QCOMPARE(shown.size(), 7);
+    QCOMPARE(shown.first(), lines.first());
+    QCOMPARE(shown.last(), lines.last());
+  }
+
+  void creditIsTwoLines() {
+    const QStringList lines = Credits::creditLines().split("\r\n");
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].contains("Programmed by"));
+    QCOMPARE(textOf("Credits", "Label2"), Credits::creditLines());
+  }
+
+  void editedThanksComeBackOnReopening() {
+    const QString first = textOf("Credits", "Text1");
+    auto* box = program::control<QTextEdit>("Credits", "Text1");
+    box->setFocus();
+    QTest::keyClicks(box, "scribble");
+    QVERIFY(textOf("Credits", "Text1") != first);
+    click("Credits", "Command1");
+    QCOMPARE(program::onScreen()->name(), QString("MainMenu"));
+    click("MainMenu", "Command9");
+    QCOMPARE(textOf("Credits", "Text1"), first);
+  }
+};
+
+QTEST_MAIN(CreditsTest)
+#include "tst_credits.moc"

@@ -1,0 +1,81 @@
+#include "program.h"
+
+#include "all_windows.h"
+#include "scripted_random.h"
+#include "common/shared_random.h"
+#include "shell/fonts.h"
+#include "shell/windows.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTextEdit>
+
+namespace program {
+
+void start() {
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setQuitOnLastWindowClosed(false);
+  fonts::installFallbacks();
+  registerAllWindows();
+}
+
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void reset() {
+  windows::unloadAll();
+  settle();
+  shared_random::restart();
+  shared_random::clearScript();
+}
+
+Window* onScreen() {
+  settle();
+  Window* w = windows::current();
+  if (w && !QTest::qWaitForWindowExposed(w->widget())) return nullptr;
+  return w;
+}
+
+Window* open(const QString& windowName) {
+  windows::show(windowName);
+  return onScreen();
+}
+
+QWidget* control(const QString& windowName, const QString& controlName) {
+  Window* w = windows::find(windowName);
+  return w ? w->control(controlName) : nullptr;
+}
+
+void click(const QString& windowName, const QString& controlName) {
+  auto* button = control<QAbstractButton>(windowName, controlName);
+  QVERIFY2(button, qPrintable(windowName + "." + controlName + " is not a button on screen"));
+  QVERIFY2(button->isVisible(), qPrintable(windowName + "." + controlName + " is hidden"));
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void type(const QString& windowName, const QString& controlName, const QString& text) {
+  QWidget* w = control(windowName, controlName);
+  QVERIFY2(w, qPrintable(windowName + "." + controlName + " is not on screen"));
+  if (auto* combo = qobject_cast<QComboBox*>(w)) w = combo->lineEdit();
+  QVERIFY2(w, qPrintable(controlName + " takes no typing"));
+  w->setFocus();
+  QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(w, Qt::Key_Delete);
+  QTest::keyClicks(w, text);
+}
+
+QString textOf(const QString& windowName, const QString& controlName) {
+  QWidget* w = control(windowName, controlName);
+  if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
+  if (auto* box = qobject_cast<QTextEdit*>(w)) return box->toPlainText();
+  if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
+  if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+  return {};
+}
+
+}  // namespace program

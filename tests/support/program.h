@@ -1,0 +1,39 @@
+#pragma once
+
+#include "shell/window.h"
+
+#include <QString>
+#include <QWidget>
+
+// Drives the program as a user would: windows and controls found by name,
+// clicks and typing through QTest.
+namespace program {
+
+// Once per test executable: the program's style, fonts and windows.
+void start();
+
+// Before each test: no window loaded, the random sequence back at its fixed
+// start with nothing scripted, so the order of tests never matters.
+void reset();
+
+// Shows a window as the program would and waits until it is on screen.
+Window* open(const QString& windowName);
+
+// The window on screen (nullptr when none), and waits for it to be exposed.
+Window* onScreen();
+
+QWidget* control(const QString& windowName, const QString& controlName);
+template <typename T>
+T* control(const QString& windowName, const QString& controlName) {
+  return qobject_cast<T*>(control(windowName, controlName));
+}
+
+void click(const QString& windowName, const QString& controlName);
+// Replaces the text of a box or an editable combo by typing.
+void type(const QString& windowName, const QString& controlName, const QString& text);
+QString textOf(const QString& windowName, const QString& controlName);
+
+// Lets unloaded windows finish going.
+void settle();
+
+}  // namespace program
