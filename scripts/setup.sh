@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins
   libgl-dev
   e2fsprogs
+  clang-14 libclang-rt-14-dev
   fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
 )
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Set-up, then the whole test suite twice: a build with warnings as errors,
-# and a build under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Set-up, then the whole test suite twice (a build with warnings as errors,
+# and a build under AddressSanitizer and UndefinedBehaviorSanitizer), then
+# the fuzz targets: their corpus replayed, and a minute of fuzzing each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +20,6 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVAK_WERROR=O
   -DTORVAK_SANITIZE=ON
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+echo "== Fuzzing the data file loader and the number reader"
+bash scripts/fuzz.sh 60

@@ -1,0 +1,80 @@
+// Arbitrary bytes as data.dat, loaded the way the program loads it. Beyond
+// not crashing: row 0 and field 0 stay empty, no record holds more text than
+// a record can, nothing is filled from the first empty record on, and the
+// file on disk is exactly as it was.
+#include "shell/gimmick_file.h"
+#include "shell/module1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition) {
+  if (!condition) std::abort();
+}
+
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// The first record, counted from 1, that reads as empty: length 0 or wholly
+// past the end of the bytes. Loading may stop earlier, never later.
+int firstEmptyRecord(const QByteArray& bytes) {
+  for (int n = 1; n <= gimmick_file::kMaxRecords; ++n) {
+    const qsizetype offset = qsizetype{n - 1} * gimmick_file::kRecordSize;
+    if (offset >= bytes.size()) return n;
+    if (offset + 1 < bytes.size() && bytes[offset] == 0 && bytes[offset + 1] == 0) return n;
+  }
+  return gimmick_file::kMaxRecords + 1;
+}
+
+bool rowFilled(const gimmick_file::Row& row) {
+  for (const QString& field : row) {
+    if (!field.isEmpty()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // Memory-backed where there is such a place: thousands of files a second.
+  static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                               ? QStringLiteral("/dev/shm/torvak-fuzz-XXXXXX")
+                               : QDir::tempPath() + QStringLiteral("/torvak-fuzz-XXXXXX"));
+  static const bool quietened = (qInstallMessageHandler(quiet), true);
+  (void)quietened;
+
+  const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  const QString path = dir.filePath("data.dat");
+  {
+    QFile file(path);
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    check(file.write(bytes) == bytes.size());
+  }
+
+  Module1::loaded = 0;
+  Module1::gim = {};
+  Module1::LoadGimmicksFrom(dir.path());
+
+  check(Module1::loaded == 1);
+  for (const QString& field : Module1::gim[0]) check(field.isEmpty());
+  const int end = firstEmptyRecord(bytes);
+  for (int r = 1; r <= gimmick_file::kMaxRecords; ++r) {
+    const auto& row = Module1::gim[r];
+    check(row[0].isEmpty());
+    qsizetype text = 0;
+    for (const QString& field : row) text += field.size();
+    // Seven fields hold the text less its six separating commas at most.
+    check(text <= gimmick_file::kMaxTextLength);
+    if (r >= end) check(!rowFilled(row));
+  }
+
+  QFile file(path);
+  check(file.open(QIODevice::ReadOnly));
+  check(file.readAll() == bytes);
+  return 0;
+}

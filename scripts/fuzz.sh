@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer, replays the seed corpus as a regression test,
+# then fuzzes each target for a bounded time. New inputs go to the build
+# tree, never into the repository's corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+
+CC=clang-14 CXX=clang++-14 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DTORVAK_TESTS=OFF -DTORVAK_FUZZ=ON -DTORVAK_SANITIZE=ON -DTORVAK_WERROR=ON
+cmake --build build/fuzz --target fuzz_gimmick_file fuzz_numbers
+
+export ASAN_OPTIONS=detect_leaks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+declare -A max_len=([gimmick_file]=20096 [numbers]=512)
+for target in gimmick_file numbers; do
+  echo "== Replaying the corpus of fuzz_${target}"
+  build/fuzz/fuzz/fuzz_${target} fuzz/corpus/${target}/*
+  echo "== Fuzzing fuzz_${target} for ${seconds} s"
+  found=build/fuzz/found-${target}
+  mkdir -p "$found"
+  build/fuzz/fuzz/fuzz_${target} -max_total_time="$seconds" -max_len="${max_len[$target]}" \
+    -print_final_stats=1 -artifact_prefix=build/fuzz/crash-${target}- \
+    "$found" fuzz/corpus/${target}
+done
