@@ -1,9 +1,8 @@
 #include "program.h"
 
-#include "all_windows.h"
+#include "startup.h"
 #include "scripted_random.h"
 #include "common/shared_random.h"
-#include "shell/fonts.h"
 #include "shell/windows.h"
 
 #include <QAbstractButton>
@@ -11,17 +10,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTextEdit>
 
 namespace program {
 
 void start() {
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QApplication::setQuitOnLastWindowClosed(false);
-  fonts::installFallbacks();
-  registerAllWindows();
+  startProgram();  // exactly as the program starts; each test opens what it needs
+  windows::unloadAll();
+  settle();
 }
 
 void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -9,7 +9,8 @@
 // clicks and typing through QTest.
 namespace program {
 
-// Once per test executable: the program's style, fonts and windows.
+// Once per test executable: the program's start-up (style, fonts, windows)
+// with no window left on screen.
 void start();
 
 // Before each test: no window loaded, the random sequence back at its fixed
