@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontDatabase>
 
 namespace fonts {
 
@@ -17,10 +16,10 @@ void installFallbacks() {
       {"Stamford Heavy SF", "League Spartan"},   // heavy geometric sans (fonts-league-spartan)
       {"Arial", "Liberation Sans"},              // same metrics as Arial (fonts-liberation2)
   };
-  const QStringList installed = QFontDatabase::families();
+  // A substitute is only tried when the named face itself is not found, and
+  // asking for it here would make Qt scan every installed font at start-up.
   for (const Fallback& f : kFallbacks) {
-    const QString face = QString::fromUtf8(f.face);
-    if (!installed.contains(face)) QFont::insertSubstitution(face, QString::fromUtf8(f.substitute));
+    QFont::insertSubstitution(QString::fromUtf8(f.face), QString::fromUtf8(f.substitute));
   }
 
   // The default dialog font of every control that names none.
