@@ -6,10 +6,11 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev
   libgl-dev
   e2fsprogs
   clang-14 libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev fontconfig
   fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
 )
 

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds an optimised program and its Debian package into build/package/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVAK_TESTS=OFF
+cmake --build build/release
+(cd build/release && cpack -G DEB -B ../package)
+ls -1 build/package/*.deb
