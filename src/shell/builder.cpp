@@ -141,6 +141,7 @@ void build(const Design& design, QWidget* window) {
     if (c.kind != Kind::Line) w->setGeometry(geometryOf(c));
     applyFont(w, c.font);
     if (c.look.tooltip) w->setToolTip(QString::fromUtf8(c.look.tooltip));
+    if (c.look.accessible) w->setAccessibleName(QString::fromUtf8(c.look.accessible));
     if (c.look.hidden) w->hide();
   }
   // Later rows are drawn over earlier ones, as the table lists them; lines

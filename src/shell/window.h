@@ -19,6 +19,7 @@ class Window : public QObject {
   ~Window() override;
 
   QString name() const;
+  const layout::Design& design() const { return design_; }
   bool isLoaded() const { return widget_ != nullptr; }
   QWidget* widget() const { return widget_; }  // nullptr while not loaded
 
