@@ -10,9 +10,9 @@ using namespace layout;
 constexpr Control kControls[] = {
   // name        kind                     text                           left   top  width height font                      tab
   {"Label1",   Kind::Label,            "Torvak Utilities -- Credits",     0,    0, 8055, 855, {kShowcard, 21.75, Regular}, 0, {.fore = kNavy, .align = Align::Centre}},
-  {"Text1",    Kind::MultiLineTextBox, "",                             1080, 1440, 5895, 3015, {kArial, 11.25, Bold},      1, {.back = kPaleGrey, .align = Align::Centre}},
+  {"Text1",    Kind::MultiLineTextBox, "",                             1080, 1440, 5895, 3015, {kArial, 11.25, Bold},      1, {.back = kPaleGrey, .align = Align::Centre, .accessible = "Thanks"}},
   {"Label2",   Kind::Label,            "",                              960,  600, 6135, 735, {kArial, 14.25, Bold},      2, {.align = Align::Centre}},
-  {"Command1", Kind::Button,           "Back",                         3600, 4680,  855, 255, kDefaultFont,               3},
+  {"Command1", Kind::Button,           "Back",                         3600, 4680,  855, 255, kDefaultFont,               3, {.accessible = "Back to the menu"}},
 };
 // clang-format on
 
