@@ -86,13 +86,7 @@ class Tourn16Test : public QObject {
     for (int n = 17; n <= 24; ++n) expected << button(n);
     for (int n = 25; n <= 28; ++n) expected << slot(n);
     for (int n = 25; n <= 28; ++n) expected << button(n);
-    expected << "Text29"
-             << "Text30"
-             << "Command29"
-             << "Command30"
-             << "Text31"
-             << "Text32"
-             << "Reset";
+    expected += {"Text29", "Text30", "Command29", "Command30", "Text31", "Text32", "Reset"};
     QWidget* w = program::control(kWindow, "Reset");
     for (const QString& next : expected) {
       w = w->nextInFocusChain();

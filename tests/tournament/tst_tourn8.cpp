@@ -74,30 +74,10 @@ class Tourn8Test : public QObject {
     QStringList expected;
     for (int n = 2; n <= 8; ++n) expected << slot(n);
     for (int n = 1; n <= 8; ++n) expected << QStringLiteral("Command%1").arg(n);
-    expected << "Text9"
-             << "Text10"
-             << "Text11"
-             << "Text12"
-             << "Command9"
-             << "Command10"
-             << "Command11"
-             << "Command12"
-             << "Text13"
-             << "Text14"
-             << "Text15"
-             << "Command13"
-             << "Command14"
-             << "Text16"
-             << "Command15"
-             << "Command16"
-             << "Command17"
-             << "Command18"
-             << "Command19"
-             << "Command20"
-             << "Command21"
-             << "Command22"
-             << "Command23"
-             << "Text1";
+    expected += {"Text9",     "Text10",    "Text11",    "Text12",    "Command9",  "Command10",
+                 "Command11", "Command12", "Text13",    "Text14",    "Text15",    "Command13",
+                 "Command14", "Text16",    "Command15", "Command16", "Command17", "Command18",
+                 "Command19", "Command20", "Command21", "Command22", "Command23", "Text1"};
     QWidget* w = program::control(kWindow, "Text1");
     for (const QString& next : expected) {
       w = w->nextInFocusChain();
