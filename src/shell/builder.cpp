@@ -4,6 +4,7 @@
 #include "shell/line_control.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -91,6 +92,10 @@ QWidget* makeButton(const Control& c, QWidget* parent) {
 QWidget* makeCombo(const Control& c, QWidget* parent, bool editable) {
   auto* combo = new QComboBox(parent);
   combo->setEditable(editable);
+  // The text the user types stays as typed: when the field loses focus, the
+  // combo would otherwise replace it with an entry that matches it but for
+  // case ("8 man tournament" becoming "8 Man Tournament").
+  if (editable) combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setMaxVisibleItems(8);
   for (const char* item : c.look.items) combo->addItem(QString::fromUtf8(item));

@@ -1,0 +1,173 @@
+#include "tournament/tourn16.h"
+
+namespace {
+
+using namespace layout;
+
+constexpr const char* kHint =
+    "Type the names of the 16 contestants into the column of boxes on the left, then click win to "
+    "move them on round by round until one is left!";
+
+constexpr Look kLocked{.locked = true};
+
+// clang-format off
+constexpr Control kControls[] = {
+  // name       kind           text                 left   top  width height font                      tab
+  {"Label1",    Kind::Label,   "Torvak Knockwell",  2520,    0, 4935, 495, {kShowcard, 18, Regular},   0, {.fore = kNavy}},
+  {"Reset",     Kind::Button,  "Reset",             9600,  360,  855, 255, kDefaultFont,               1},
+  {"Query",     Kind::Button,  "Back",              9600,  120,  855, 255, kDefaultFont,               2, {.tooltip = kHint}},
+  // Round one: the entrants and their "Win" buttons.
+  {"Text1",     Kind::TextBox, "",                   120,  480, 1575, 285, kDefaultFont,               3},
+  {"Command1",  Kind::Button,  "Win",               1800,  480,  495, 255, kDefaultFont,              19},
+  {"Text2",     Kind::TextBox, "",                   120,  840, 1575, 285, kDefaultFont,               4},
+  {"Command2",  Kind::Button,  "Win",               1800,  840,  495, 255, kDefaultFont,              20},
+  {"Text3",     Kind::TextBox, "",                   120, 1320, 1575, 285, kDefaultFont,               5},
+  {"Command3",  Kind::Button,  "Win",               1800, 1320,  495, 255, kDefaultFont,              21},
+  {"Text4",     Kind::TextBox, "",                   120, 1680, 1575, 285, kDefaultFont,               6},
+  {"Command4",  Kind::Button,  "Win",               1800, 1680,  495, 255, kDefaultFont,              22},
+  {"Text5",     Kind::TextBox, "",                   120, 2160, 1575, 285, kDefaultFont,               7},
+  {"Command5",  Kind::Button,  "Win",               1800, 2160,  495, 255, kDefaultFont,              23},
+  {"Text6",     Kind::TextBox, "",                   120, 2520, 1575, 285, kDefaultFont,               8},
+  {"Command6",  Kind::Button,  "Win",               1800, 2520,  495, 255, kDefaultFont,              24},
+  {"Text7",     Kind::TextBox, "",                   120, 3000, 1575, 285, kDefaultFont,               9},
+  {"Command7",  Kind::Button,  "Win",               1800, 3000,  495, 255, kDefaultFont,              25},
+  {"Text8",     Kind::TextBox, "",                   120, 3360, 1575, 285, kDefaultFont,              10},
+  {"Command8",  Kind::Button,  "Win",               1800, 3360,  495, 255, kDefaultFont,              26},
+  {"Text9",     Kind::TextBox, "",                   120, 3840, 1575, 285, kDefaultFont,              11},
+  {"Command9",  Kind::Button,  "Win",               1800, 3840,  495, 255, kDefaultFont,              27},
+  {"Text10",    Kind::TextBox, "",                   120, 4200, 1575, 285, kDefaultFont,              12},
+  {"Command10", Kind::Button,  "Win",               1800, 4200,  495, 255, kDefaultFont,              28},
+  {"Text11",    Kind::TextBox, "",                   120, 4680, 1575, 285, kDefaultFont,              13},
+  {"Command11", Kind::Button,  "Win",               1800, 4680,  495, 255, kDefaultFont,              29},
+  {"Text12",    Kind::TextBox, "",                   120, 5040, 1575, 285, kDefaultFont,              14},
+  {"Command12", Kind::Button,  "Win",               1800, 5040,  495, 255, kDefaultFont,              30},
+  {"Text13",    Kind::TextBox, "",                   120, 5520, 1575, 285, kDefaultFont,              15},
+  {"Command13", Kind::Button,  "Win",               1800, 5520,  495, 255, kDefaultFont,              31},
+  {"Text14",    Kind::TextBox, "",                   120, 5880, 1575, 285, kDefaultFont,              16},
+  {"Command14", Kind::Button,  "Win",               1800, 5880,  495, 255, kDefaultFont,              32},
+  {"Text15",    Kind::TextBox, "",                   120, 6360, 1575, 285, kDefaultFont,              17},
+  {"Command15", Kind::Button,  "Win",               1800, 6360,  495, 255, kDefaultFont,              33},
+  {"Text16",    Kind::TextBox, "",                   120, 6720, 1575, 285, kDefaultFont,              18},
+  {"Command16", Kind::Button,  "Win",               1800, 6720,  495, 255, kDefaultFont,              34},
+  // Quarter-finalists.
+  {"Text17",    Kind::TextBox, "",                  2400,  720, 1935, 405, kDefaultFont,              35, kLocked},
+  {"Command17", Kind::Button,  "Win",               4440,  720,  495, 375, kDefaultFont,              43},
+  {"Text18",    Kind::TextBox, "",                  2400, 1320, 1935, 405, kDefaultFont,              36, kLocked},
+  {"Command18", Kind::Button,  "Win",               4440, 1320,  495, 375, kDefaultFont,              44},
+  {"Text19",    Kind::TextBox, "",                  2400, 2400, 1935, 405, kDefaultFont,              37, kLocked},
+  {"Command19", Kind::Button,  "Win",               4440, 2400,  495, 375, kDefaultFont,              45},
+  {"Text20",    Kind::TextBox, "",                  2400, 3000, 1935, 405, kDefaultFont,              38, kLocked},
+  {"Command20", Kind::Button,  "Win",               4440, 3000,  495, 375, kDefaultFont,              46},
+  {"Text21",    Kind::TextBox, "",                  2400, 4080, 1935, 405, kDefaultFont,              39, kLocked},
+  {"Command21", Kind::Button,  "Win",               4440, 4080,  495, 375, kDefaultFont,              47},
+  {"Text22",    Kind::TextBox, "",                  2400, 4680, 1935, 405, kDefaultFont,              40, kLocked},
+  {"Command22", Kind::Button,  "Win",               4440, 4680,  495, 375, kDefaultFont,              48},
+  {"Text23",    Kind::TextBox, "",                  2400, 5760, 1935, 405, kDefaultFont,              41, kLocked},
+  {"Command23", Kind::Button,  "Win",               4440, 5760,  495, 375, kDefaultFont,              49},
+  {"Text24",    Kind::TextBox, "",                  2400, 6360, 1935, 405, kDefaultFont,              42, kLocked},
+  {"Command24", Kind::Button,  "Win",               4440, 6360,  495, 375, kDefaultFont,              50},
+  // Semi-finalists.
+  {"Text25",    Kind::TextBox, "",                  5040, 1440, 1935, 405, kDefaultFont,              51, kLocked},
+  {"Command25", Kind::Button,  "Win",               7080, 1440,  495, 375, kDefaultFont,              55},
+  {"Text26",    Kind::TextBox, "",                  5040, 2280, 1935, 405, kDefaultFont,              52, kLocked},
+  {"Command26", Kind::Button,  "Win",               7080, 2280,  495, 375, kDefaultFont,              56},
+  {"Text27",    Kind::TextBox, "",                  5040, 4800, 1935, 405, kDefaultFont,              53, kLocked},
+  {"Command27", Kind::Button,  "Win",               7080, 4800,  495, 375, kDefaultFont,              57},
+  {"Text28",    Kind::TextBox, "",                  5040, 5640, 1935, 405, kDefaultFont,              54, kLocked},
+  {"Command28", Kind::Button,  "Win",               7080, 5640,  495, 375, kDefaultFont,              58},
+  // Finalists and the final's "Win" buttons.
+  {"Text29",    Kind::TextBox, "",                  7680, 1800, 2175, 525, kDefaultFont,              59, kLocked},
+  {"Command29", Kind::Button,  "Win",               9960, 1800,  495, 495, kDefaultFont,              61},
+  {"Text30",    Kind::TextBox, "",                  7680, 5160, 2175, 525, kDefaultFont,              60, kLocked},
+  {"Command30", Kind::Button,  "Win",               9960, 5160,  495, 495, kDefaultFont,              62},
+  // The result: the winner box is Text32, the runner-up box Text31.
+  {"Label2",    Kind::Label,   "Winner:",           5040, 3360, 1335, 375, {kShowcard, 14.25, Bold},  66, {.fore = kBlack}},
+  {"Text32",    Kind::TextBox, "",                  6480, 3360, 3975, 375, kDefaultFont,              64, kLocked},
+  {"Label3",    Kind::Label,   "Runner Up:",        5040, 3840, 1575, 375, {kShowcard, 12, Regular},  65, {.fore = kDarkGrey}},
+  {"Text31",    Kind::TextBox, "",                  6480, 3840, 3975, 375, kDefaultFont,              63, kLocked},
+};
+// clang-format on
+
+constexpr Design kDesign{"Tourn16", "Torvak Knockwell", 10530, 7095, kControls};
+
+}  // namespace
+
+Tourn16::Tourn16() : Bracket(kDesign) {}
+
+void Tourn16::connectHandlers() {
+  onClick("Command1", &Tourn16::Command1_Click);
+  onClick("Command2", &Tourn16::Command2_Click);
+  onClick("Command3", &Tourn16::Command3_Click);
+  onClick("Command4", &Tourn16::Command4_Click);
+  onClick("Command5", &Tourn16::Command5_Click);
+  onClick("Command6", &Tourn16::Command6_Click);
+  onClick("Command7", &Tourn16::Command7_Click);
+  onClick("Command8", &Tourn16::Command8_Click);
+  onClick("Command9", &Tourn16::Command9_Click);
+  onClick("Command10", &Tourn16::Command10_Click);
+  onClick("Command11", &Tourn16::Command11_Click);
+  onClick("Command12", &Tourn16::Command12_Click);
+  onClick("Command13", &Tourn16::Command13_Click);
+  onClick("Command14", &Tourn16::Command14_Click);
+  onClick("Command15", &Tourn16::Command15_Click);
+  onClick("Command16", &Tourn16::Command16_Click);
+  onClick("Command17", &Tourn16::Command17_Click);
+  onClick("Command18", &Tourn16::Command18_Click);
+  onClick("Command19", &Tourn16::Command19_Click);
+  onClick("Command20", &Tourn16::Command20_Click);
+  onClick("Command21", &Tourn16::Command21_Click);
+  onClick("Command22", &Tourn16::Command22_Click);
+  onClick("Command23", &Tourn16::Command23_Click);
+  onClick("Command24", &Tourn16::Command24_Click);
+  onClick("Command25", &Tourn16::Command25_Click);
+  onClick("Command26", &Tourn16::Command26_Click);
+  onClick("Command27", &Tourn16::Command27_Click);
+  onClick("Command28", &Tourn16::Command28_Click);
+  onClick("Command29", &Tourn16::Command29_Click);
+  onClick("Command30", &Tourn16::Command30_Click);
+  onClick("Reset", &Tourn16::Reset_Click);
+  onClick("Query", &Tourn16::Query_Click);
+}
+
+// clang-format off
+// Round one.
+void Tourn16::Command1_Click() { advance("Text1", "Text17"); }
+void Tourn16::Command2_Click() { advance("Text2", "Text17"); }
+void Tourn16::Command3_Click() { advance("Text3", "Text18"); }
+void Tourn16::Command4_Click() { advance("Text4", "Text18"); }
+void Tourn16::Command5_Click() { advance("Text5", "Text19"); }
+void Tourn16::Command6_Click() { advance("Text6", "Text19"); }
+void Tourn16::Command7_Click() { advance("Text7", "Text20"); }
+void Tourn16::Command8_Click() { advance("Text8", "Text20"); }
+void Tourn16::Command9_Click() { advance("Text9", "Text21"); }
+void Tourn16::Command10_Click() { advance("Text10", "Text21"); }
+void Tourn16::Command11_Click() { advance("Text11", "Text22"); }
+void Tourn16::Command12_Click() { advance("Text12", "Text22"); }
+void Tourn16::Command13_Click() { advance("Text13", "Text23"); }
+void Tourn16::Command14_Click() { advance("Text14", "Text23"); }
+void Tourn16::Command15_Click() { advance("Text15", "Text24"); }
+void Tourn16::Command16_Click() { advance("Text16", "Text24"); }
+
+// Quarter-finals.
+void Tourn16::Command17_Click() { advance("Text17", "Text25"); }
+void Tourn16::Command18_Click() { advance("Text18", "Text25"); }
+void Tourn16::Command19_Click() { advance("Text19", "Text26"); }
+void Tourn16::Command20_Click() { advance("Text20", "Text26"); }
+void Tourn16::Command21_Click() { advance("Text21", "Text27"); }
+void Tourn16::Command22_Click() { advance("Text22", "Text27"); }
+void Tourn16::Command23_Click() { advance("Text23", "Text28"); }
+void Tourn16::Command24_Click() { advance("Text24", "Text28"); }
+
+// Semi-finals.
+void Tourn16::Command25_Click() { advance("Text25", "Text29"); }
+void Tourn16::Command26_Click() { advance("Text26", "Text29"); }
+void Tourn16::Command27_Click() { advance("Text27", "Text30"); }
+void Tourn16::Command28_Click() { advance("Text28", "Text30"); }
+
+// The final.
+void Tourn16::Command29_Click() { settleFinal("Text29", "Text30", "Text32", "Text31"); }
+void Tourn16::Command30_Click() { settleFinal("Text30", "Text29", "Text32", "Text31"); }
+
+void Tourn16::Reset_Click() { emptySlots(32); }
+void Tourn16::Query_Click() { switchTo("MainMenu"); }
+// clang-format on

@@ -1,0 +1,146 @@
+#include "tournament/tourn8.h"
+
+#include "common/shared_random.h"
+
+namespace {
+
+using namespace layout;
+
+constexpr const char* kHint =
+    "Type in the names of the 8 contestants in the eight boxes on the left, then click win to "
+    "advance them through the tournament!";
+
+constexpr Look kLocked{.locked = true};
+
+// clang-format off
+constexpr Control kControls[] = {
+  // name       kind           text                 left   top  width height font                        tab
+  {"Label1",    Kind::Label,   "Torvak Knockwell",  2880,  120, 4935, 495, {kShowcard, 18, Regular},     8, {.fore = kNavy}},
+  {"Command15", Kind::Button,  "Back",              9600,  120,  855, 255, kDefaultFont,                33, {.tooltip = kHint}},
+  {"Command16", Kind::Button,  "Reset",             9600,  360,  855, 255, kDefaultFont,                34},
+  // Round one: the entrants and their "Win" buttons.
+  {"Text1",     Kind::TextBox, "",                   120,  720, 2535, 375, kDefaultFont,                 0},
+  {"Command1",  Kind::Button,  "Win",               2760,  720,  495, 375, kDefaultFont,                 9},
+  {"Text2",     Kind::TextBox, "",                   120, 1200, 2535, 375, kDefaultFont,                 1},
+  {"Command2",  Kind::Button,  "Win",               2760, 1200,  495, 375, kDefaultFont,                10},
+  {"Text3",     Kind::TextBox, "",                   120, 2040, 2535, 375, kDefaultFont,                 2},
+  {"Command3",  Kind::Button,  "Win",               2760, 2040,  495, 375, kDefaultFont,                11},
+  {"Text4",     Kind::TextBox, "",                   120, 2520, 2535, 375, kDefaultFont,                 3},
+  {"Command4",  Kind::Button,  "Win",               2760, 2520,  495, 375, kDefaultFont,                12},
+  {"Text5",     Kind::TextBox, "",                   120, 3360, 2535, 375, kDefaultFont,                 4},
+  {"Command5",  Kind::Button,  "Win",               2760, 3360,  495, 375, kDefaultFont,                13},
+  {"Text6",     Kind::TextBox, "",                   120, 3840, 2535, 375, kDefaultFont,                 5},
+  {"Command6",  Kind::Button,  "Win",               2760, 3840,  495, 375, kDefaultFont,                14},
+  {"Text7",     Kind::TextBox, "",                   120, 4680, 2535, 375, kDefaultFont,                 6},
+  {"Command7",  Kind::Button,  "Win",               2760, 4680,  495, 375, kDefaultFont,                15},
+  {"Text8",     Kind::TextBox, "",                   120, 5160, 2535, 375, kDefaultFont,                 7},
+  {"Command8",  Kind::Button,  "Win",               2760, 5160,  495, 375, kDefaultFont,                16},
+  // Semi-finalists, their "Win" buttons, and the round-one draws.
+  {"Command17", Kind::Button,  "Random",            3360,  960,  735, 375, kDefaultFont,                35},
+  {"Text9",     Kind::TextBox, "",                  3360, 1440, 2535, 375, kDefaultFont,                17, kLocked},
+  {"Command9",  Kind::Button,  "Win",               6000, 1440,  495, 375, kDefaultFont,                21},
+  {"Text10",    Kind::TextBox, "",                  3360, 1800, 2535, 375, kDefaultFont,                18, kLocked},
+  {"Command10", Kind::Button,  "Win",               6000, 1800,  495, 375, kDefaultFont,                22},
+  {"Command18", Kind::Button,  "Random",            3360, 2280,  735, 375, kDefaultFont,                36},
+  {"Command19", Kind::Button,  "Random",            3360, 3600,  735, 375, kDefaultFont,                37},
+  {"Text11",    Kind::TextBox, "",                  3360, 4080, 2535, 375, kDefaultFont,                19, kLocked},
+  {"Command11", Kind::Button,  "Win",               6000, 4080,  495, 375, kDefaultFont,                23},
+  {"Text12",    Kind::TextBox, "",                  3360, 4440, 2535, 375, kDefaultFont,                20, kLocked},
+  {"Command12", Kind::Button,  "Win",               6000, 4440,  495, 375, kDefaultFont,                24},
+  {"Command20", Kind::Button,  "Random",            3360, 4920,  735, 375, kDefaultFont,                38},
+  // Finalists: semi-final draws on the left, the final's "Win" buttons on the right.
+  {"Command22", Kind::Button,  "Random",            6600, 1560,  735, 495, kDefaultFont,                40},
+  {"Text13",    Kind::TextBox, "",                  7440, 1560, 2535, 495, kDefaultFont,                25, kLocked},
+  {"Command13", Kind::Button,  "Win",               9960, 1560,  495, 495, kDefaultFont,                29},
+  {"Command21", Kind::Button,  "Random",            6600, 4200,  735, 495, kDefaultFont,                39},
+  {"Text14",    Kind::TextBox, "",                  7440, 4200, 2535, 495, kDefaultFont,                26, kLocked},
+  {"Command14", Kind::Button,  "Win",               9960, 4200,  495, 495, kDefaultFont,                30},
+  // The result.
+  {"Label2",    Kind::Label,   "Winner:",           3600, 2760, 1335, 375, {kShowcard, 14.25, Bold},    27},
+  {"Text15",    Kind::TextBox, "",                  5040, 2760, 4215, 375, kDefaultFont,                28, kLocked},
+  {"Label3",    Kind::Label,   "Runner Up:",        3600, 3240, 1575, 375, {kShowcard, 12, Regular},    32, {.fore = kDarkGrey}},
+  {"Text16",    Kind::TextBox, "",                  5040, 3240, 4215, 375, kDefaultFont,                31, kLocked},
+  {"Command23", Kind::Button,  "Random",            9360, 2880, 1095, 615, kDefaultFont,                41},
+};
+// clang-format on
+
+constexpr Design kDesign{"Tourn8", "Torvak Knockwell", 10530, 5760, kControls};
+
+}  // namespace
+
+Tourn8::Tourn8() : Bracket(kDesign) {}
+
+void Tourn8::connectHandlers() {
+  onClick("Command1", &Tourn8::Command1_Click);
+  onClick("Command2", &Tourn8::Command2_Click);
+  onClick("Command3", &Tourn8::Command3_Click);
+  onClick("Command4", &Tourn8::Command4_Click);
+  onClick("Command5", &Tourn8::Command5_Click);
+  onClick("Command6", &Tourn8::Command6_Click);
+  onClick("Command7", &Tourn8::Command7_Click);
+  onClick("Command8", &Tourn8::Command8_Click);
+  onClick("Command9", &Tourn8::Command9_Click);
+  onClick("Command10", &Tourn8::Command10_Click);
+  onClick("Command11", &Tourn8::Command11_Click);
+  onClick("Command12", &Tourn8::Command12_Click);
+  onClick("Command13", &Tourn8::Command13_Click);
+  onClick("Command14", &Tourn8::Command14_Click);
+  onClick("Command15", &Tourn8::Command15_Click);
+  onClick("Command16", &Tourn8::Command16_Click);
+  onClick("Command17", &Tourn8::Command17_Click);
+  onClick("Command18", &Tourn8::Command18_Click);
+  onClick("Command19", &Tourn8::Command19_Click);
+  onClick("Command20", &Tourn8::Command20_Click);
+  onClick("Command21", &Tourn8::Command21_Click);
+  onClick("Command22", &Tourn8::Command22_Click);
+  onClick("Command23", &Tourn8::Command23_Click);
+}
+
+void Tourn8::drawMatch(const char* upper, const char* lower, const char* into) {
+  const int r = shared_random::wholeDraw(10);
+  advance(r < 6 ? upper : lower, into);
+}
+
+// clang-format off
+// Round one.
+void Tourn8::Command1_Click() { advance("Text1", "Text9"); }
+void Tourn8::Command2_Click() { advance("Text2", "Text9"); }
+void Tourn8::Command3_Click() { advance("Text3", "Text10"); }
+void Tourn8::Command4_Click() { advance("Text4", "Text10"); }
+void Tourn8::Command5_Click() { advance("Text5", "Text11"); }
+void Tourn8::Command6_Click() { advance("Text6", "Text11"); }
+void Tourn8::Command7_Click() { advance("Text7", "Text12"); }
+void Tourn8::Command8_Click() { advance("Text8", "Text12"); }
+
+// Semi-finals.
+void Tourn8::Command9_Click() { advance("Text9", "Text13"); }
+void Tourn8::Command10_Click() { advance("Text10", "Text13"); }
+void Tourn8::Command11_Click() { advance("Text11", "Text14"); }
+void Tourn8::Command12_Click() { advance("Text12", "Text14"); }
+
+// The final.
+void Tourn8::Command13_Click() { settleFinal("Text13", "Text14", "Text15", "Text16"); }
+void Tourn8::Command14_Click() { settleFinal("Text14", "Text13", "Text15", "Text16"); }
+
+void Tourn8::Command15_Click() { switchTo("MainMenu"); }
+void Tourn8::Command16_Click() { emptySlots(16); }
+
+// The draws. Command22 decides semi-final 1 and Command21 semi-final 2.
+void Tourn8::Command17_Click() { drawMatch("Text1", "Text2", "Text9"); }
+void Tourn8::Command18_Click() { drawMatch("Text3", "Text4", "Text10"); }
+void Tourn8::Command19_Click() { drawMatch("Text5", "Text6", "Text11"); }
+void Tourn8::Command20_Click() { drawMatch("Text7", "Text8", "Text12"); }
+void Tourn8::Command21_Click() { drawMatch("Text11", "Text12", "Text14"); }
+void Tourn8::Command22_Click() { drawMatch("Text9", "Text10", "Text13"); }
+
+// Unlike the earlier draws, the final favours the upper finalist on the high
+// numbers: Text13 wins on 6 to 10, Text14 on 1 to 5.
+void Tourn8::Command23_Click() {
+  const int r = shared_random::wholeDraw(10);
+  if (r > 5) {
+    settleFinal("Text13", "Text14", "Text15", "Text16");
+  } else {
+    settleFinal("Text14", "Text13", "Text15", "Text16");
+  }
+}
+// clang-format on
