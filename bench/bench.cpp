@@ -186,7 +186,8 @@ double bareSwitch() {
 QByteArray fullDataFile() {
   QByteArray bytes;
   for (int n = 1; n <= gimmick_file::kMaxRecords; ++n) {
-    QByteArray text = "Gimmick " + QByteArray::number(n) + ",Finisher One,Finisher Two,"
+    QByteArray text = "Gimmick " + QByteArray::number(n) +
+                      ",Finisher One,Finisher Two,"
                       "Finisher Three,off the top rope,from the apron,after a run, at speed";
     bytes += gimmick_file::record(text.left(gimmick_file::kMaxTextLength));
   }

@@ -26,8 +26,8 @@ void checkRoundTrip(std::optional<Int> value, std::optional<Int> (*read)(const Q
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                         static_cast<qsizetype>(size));
+  const QString text =
+      QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   const auto as16 = numbers::fromText16(text);
   const auto as32 = numbers::fromText32(text);
   checkRoundTrip<std::int16_t>(as16, numbers::fromText16);

@@ -1,5 +1,5 @@
-#include "startup.h"
 #include "shell/windows.h"
+#include "startup.h"
 
 #include <QApplication>
 

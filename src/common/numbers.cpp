@@ -75,8 +75,12 @@ std::optional<Int> fitting(std::int64_t value) {
 
 }  // namespace
 
-std::optional<std::int16_t> fromText16(const QString& text) { return fromTextAs<std::int16_t>(text); }
-std::optional<std::int32_t> fromText32(const QString& text) { return fromTextAs<std::int32_t>(text); }
+std::optional<std::int16_t> fromText16(const QString& text) {
+  return fromTextAs<std::int16_t>(text);
+}
+std::optional<std::int32_t> fromText32(const QString& text) {
+  return fromTextAs<std::int32_t>(text);
+}
 
 QString toText(std::int64_t value) { return QString::number(value); }
 

@@ -59,7 +59,8 @@ int wholeDraw(int n) {
 }
 
 void reseed(float seed) {
-  state = kFixedStart ^ (std::uint64_t{std::bit_cast<std::uint32_t>(seed)} * 0x9E37'79B9'7F4A'7C15ULL);
+  state =
+      kFixedStart ^ (std::uint64_t{std::bit_cast<std::uint32_t>(seed)} * 0x9E37'79B9'7F4A'7C15ULL);
 }
 
 void restart() { state = kFixedStart; }

@@ -19,10 +19,14 @@ QColor toColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
 Qt::Alignment horizontal(Align align, Qt::Alignment otherwise) {
   switch (align) {
-    case Align::Left: return Qt::AlignLeft;
-    case Align::Centre: return Qt::AlignHCenter;
-    case Align::Right: return Qt::AlignRight;
-    case Align::Default: break;
+    case Align::Left:
+      return Qt::AlignLeft;
+    case Align::Centre:
+      return Qt::AlignHCenter;
+    case Align::Right:
+      return Qt::AlignRight;
+    case Align::Default:
+      break;
   }
   return otherwise;
 }
@@ -113,13 +117,20 @@ QWidget* makeLine(const Control& c, QWidget* parent) {
 
 QWidget* make(const Control& c, QWidget* parent) {
   switch (c.kind) {
-    case Kind::Label: return makeLabel(c, parent);
-    case Kind::TextBox: return makeTextBox(c, parent);
-    case Kind::MultiLineTextBox: return makeMultiLineTextBox(c, parent);
-    case Kind::Button: return makeButton(c, parent);
-    case Kind::Combo: return makeCombo(c, parent, true);
-    case Kind::ComboList: return makeCombo(c, parent, false);
-    case Kind::Line: return makeLine(c, parent);
+    case Kind::Label:
+      return makeLabel(c, parent);
+    case Kind::TextBox:
+      return makeTextBox(c, parent);
+    case Kind::MultiLineTextBox:
+      return makeMultiLineTextBox(c, parent);
+    case Kind::Button:
+      return makeButton(c, parent);
+    case Kind::Combo:
+      return makeCombo(c, parent, true);
+    case Kind::ComboList:
+      return makeCombo(c, parent, false);
+    case Kind::Line:
+      return makeLine(c, parent);
   }
   return nullptr;
 }

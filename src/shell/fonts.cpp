@@ -11,10 +11,10 @@ void installFallbacks() {
     const char* substitute;
   };
   static constexpr Fallback kFallbacks[] = {
-      {"Showcard Gothic", "Bebas Neue"},         // poster capitals (fonts-bebas-neue)
-      {"Snap ITC", "Cherry Bomb"},               // round and playful (fonts-cherrybomb)
-      {"Stamford Heavy SF", "League Spartan"},   // heavy geometric sans (fonts-league-spartan)
-      {"Arial", "Liberation Sans"},              // same metrics as Arial (fonts-liberation2)
+      {"Showcard Gothic", "Bebas Neue"},        // poster capitals (fonts-bebas-neue)
+      {"Snap ITC", "Cherry Bomb"},              // round and playful (fonts-cherrybomb)
+      {"Stamford Heavy SF", "League Spartan"},  // heavy geometric sans (fonts-league-spartan)
+      {"Arial", "Liberation Sans"},             // same metrics as Arial (fonts-liberation2)
   };
   // A substitute is only tried when the named face itself is not found, and
   // asking for it here would make Qt scan every installed font at start-up.

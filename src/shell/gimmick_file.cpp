@@ -26,7 +26,8 @@ Result parse(const QByteArray& bytes, Table& table) {
     const qsizetype offset = qsizetype{n - 1} * kRecordSize;
     if (offset >= bytes.size()) break;  // past the end reads as an empty record
     if (offset + 2 > bytes.size()) {
-      result.problems.push_back({n, QStringLiteral("its length is cut short by the end of the file")});
+      result.problems.push_back(
+          {n, QStringLiteral("its length is cut short by the end of the file")});
       break;
     }
     const auto low = static_cast<unsigned char>(bytes[offset]);
@@ -34,11 +35,13 @@ Result parse(const QByteArray& bytes, Table& table) {
     const int length = low | (high << 8);
     if (length == 0) break;
     if (length > kMaxTextLength) {
-      result.problems.push_back({n, QStringLiteral("its length %1 is over %2").arg(length).arg(kMaxTextLength)});
+      result.problems.push_back(
+          {n, QStringLiteral("its length %1 is over %2").arg(length).arg(kMaxTextLength)});
       break;
     }
     if (offset + 2 + length > bytes.size()) {
-      result.problems.push_back({n, QStringLiteral("its text is cut short by the end of the file")});
+      result.problems.push_back(
+          {n, QStringLiteral("its text is cut short by the end of the file")});
       break;
     }
     const QString text = windows1252::decode(QByteArrayView(bytes).sliced(offset + 2, length));

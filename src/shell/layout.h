@@ -55,7 +55,7 @@ struct Look {
   bool locked = false;
   const char* tooltip = nullptr;
   std::span<const char* const> items = {};  // a combo's design-time list
-  const char* accessible = nullptr;  // what a screen reader calls the control
+  const char* accessible = nullptr;         // what a screen reader calls the control
 };
 
 struct Control {

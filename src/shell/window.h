@@ -50,8 +50,7 @@ class Window : public QObject {
 
   template <typename Handler>
   void onClick(const QString& controlName, void (Handler::*handler)()) {
-    connect(button(controlName), &QAbstractButton::clicked, static_cast<Handler*>(this),
-            handler);
+    connect(button(controlName), &QAbstractButton::clicked, static_cast<Handler*>(this), handler);
   }
 
  private:

@@ -1,8 +1,6 @@
 #include "tournament/bracket.h"
 
-void Bracket::advance(const char* from, const char* into) {
-  setText(into, text(from));
-}
+void Bracket::advance(const char* from, const char* into) { setText(into, text(from)); }
 
 void Bracket::settleFinal(const char* champion, const char* other, const char* winnerBox,
                           const char* runnerUpBox) {

@@ -62,7 +62,11 @@ class NumbersTest : public QObject {
     QTest::newRow("exponent") << "1e3" << kFails << kFails;
     QTest::newRow("hex") << "0x10" << kFails << kFails;
     QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0661\u0662") << kFails << kFails;
-    QTest::newRow("embedded NUL") << QString::fromUtf8("1\0" "2", 3) << kFails << kFails;
+    QTest::newRow("embedded NUL") << QString::fromUtf8(
+                                         "1\0"
+                                         "2",
+                                         3)
+                                  << kFails << kFails;
   }
 
   void fromText() {

@@ -36,14 +36,14 @@ QByteArray records(int count) {
 bool makeReadOnly(const QString& path) {
   if (geteuid() == 0) return QProcess::execute("chattr", {"+i", path}) == 0;
   const bool isDir = QFileInfo(path).isDir();
-  return QFile::setPermissions(path, isDir ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
-                                           : QFileDevice::ReadOwner);
+  return QFile::setPermissions(
+      path, isDir ? QFileDevice::ReadOwner | QFileDevice::ExeOwner : QFileDevice::ReadOwner);
 }
 
 void makeWritable(const QString& path) {
   if (geteuid() == 0) QProcess::execute("chattr", {"-i", path});
-  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner);
+  QFile::setPermissions(path,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 int filledRows() {
@@ -148,16 +148,17 @@ class GimmickLoaderTest : public QObject {
         << QByteArray("name,move") << QStringList{"name", "move", "", "", "", "", ""};
     QTest::newRow("Windows-1252 bytes")
         << QByteArray("Caf\xE9,\x80,\x92,\x9F,\x81,\xA0,\xFF")
-        << QStringList{QString::fromUtf8("Café"), QString::fromUtf8("€"),
-                       QString::fromUtf8("’"), QString::fromUtf8("Ÿ"), QString(QChar(0x81)),
-                       QString(QChar(0xA0)), QString::fromUtf8("ÿ")};
+        << QStringList{QString::fromUtf8("Café"), QString::fromUtf8("€"), QString::fromUtf8("’"),
+                       QString::fromUtf8("Ÿ"),    QString(QChar(0x81)),   QString(QChar(0xA0)),
+                       QString::fromUtf8("ÿ")};
   }
 
   void fields() {
     QFETCH(QByteArray, text);
     QFETCH(QStringList, fields);
     writeFile(rec(text) + records(1));
-    if (text.count(',') < 6) QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fewer than six commas"));
+    if (text.count(',') < 6)
+      QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fewer than six commas"));
     loadFresh();
     for (int f = 1; f <= gimmick_file::kFields; ++f) QCOMPARE(Module1::gim[1][f], fields[f - 1]);
     QCOMPARE(Module1::gim[2][1], QString("G1"));  // loading went on

@@ -152,16 +152,46 @@ class MainMenuTest : public QObject {
     QTest::addColumn<QString>("selection");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("back");
-    QTest::newRow("Standard") << "Command3" << "" << "Match" << "Command3";
-    QTest::newRow("Colour Decoders") << "Command2" << "" << "HexRGB" << "Command1";
-    QTest::newRow("Randomiser") << "Random" << "" << "Rando" << "Command2";
-    QTest::newRow("Ratings Calculator") << "Command5" << "" << "calc" << "Command5";
-    QTest::newRow("Wrestler Name Generator") << "Command6" << "" << "NameGen" << "Command2";
-    QTest::newRow("Finisher for Gimmicks") << "Command7" << "" << "FiniGimm" << "Command2";
-    QTest::newRow("Random Finisher") << "Command8" << "" << "Finisher" << "Command2";
-    QTest::newRow("Credits") << "Command9" << "" << "Credits" << "Command1";
-    QTest::newRow("8 Man Tournament") << "Command4" << "8 Man Tournament" << "Tourn8" << "Command15";
-    QTest::newRow("16 Man Tournament") << "Command4" << "16 Man Tournament" << "Tourn16" << "Query";
+    QTest::newRow("Standard") << "Command3"
+                              << ""
+                              << "Match"
+                              << "Command3";
+    QTest::newRow("Colour Decoders") << "Command2"
+                                     << ""
+                                     << "HexRGB"
+                                     << "Command1";
+    QTest::newRow("Randomiser") << "Random"
+                                << ""
+                                << "Rando"
+                                << "Command2";
+    QTest::newRow("Ratings Calculator") << "Command5"
+                                        << ""
+                                        << "calc"
+                                        << "Command5";
+    QTest::newRow("Wrestler Name Generator") << "Command6"
+                                             << ""
+                                             << "NameGen"
+                                             << "Command2";
+    QTest::newRow("Finisher for Gimmicks") << "Command7"
+                                           << ""
+                                           << "FiniGimm"
+                                           << "Command2";
+    QTest::newRow("Random Finisher") << "Command8"
+                                     << ""
+                                     << "Finisher"
+                                     << "Command2";
+    QTest::newRow("Credits") << "Command9"
+                             << ""
+                             << "Credits"
+                             << "Command1";
+    QTest::newRow("8 Man Tournament") << "Command4"
+                                      << "8 Man Tournament"
+                                      << "Tourn8"
+                                      << "Command15";
+    QTest::newRow("16 Man Tournament") << "Command4"
+                                       << "16 Man Tournament"
+                                       << "Tourn16"
+                                       << "Query";
   }
 
   void routes() {

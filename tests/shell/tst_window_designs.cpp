@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QWindow>
@@ -16,8 +17,8 @@
 
 namespace {
 
-const QStringList kWindows = {"MainMenu", "Tourn8",  "Tourn16", "Match",  "NameGen", "Finisher",
-                              "FiniGimm", "Rando",   "calc",    "HexRGB", "Credits"};
+const QStringList kWindows = {"MainMenu", "Tourn8", "Tourn16", "Match",  "NameGen", "Finisher",
+                              "FiniGimm", "Rando",  "calc",    "HexRGB", "Credits"};
 
 bool takesFocus(const layout::Control& c) {
   return c.kind != layout::Kind::Label && c.kind != layout::Kind::Line;
@@ -108,7 +109,9 @@ class WindowDesignsTest : public QObject {
       const QString objectName = child->object()->objectName();
       const QString spoken = child->text(QAccessible::Name);
       QVERIFY2(!spoken.trimmed().isEmpty(), qPrintable(objectName + " has no accessible name"));
-      QVERIFY2(spoken != objectName, qPrintable(objectName + " is announced by its code name"));
+      static const QRegularExpression codeName("^(Text|Command|Combo|Label|Line)[0-9]+$");
+      QVERIFY2(!codeName.match(spoken).hasMatch(),
+               qPrintable(objectName + " is announced by its code name"));
       QVERIFY2(!names.contains(spoken), qPrintable(objectName + " shares its name: " + spoken));
       names.insert(spoken);
     }

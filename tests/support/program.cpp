@@ -1,9 +1,9 @@
 #include "program.h"
 
-#include "startup.h"
-#include "scripted_random.h"
 #include "common/shared_random.h"
+#include "scripted_random.h"
 #include "shell/windows.h"
+#include "startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -11,12 +11,8 @@ namespace {
 
 const QString kWindow = QStringLiteral("Tourn16");
 
-QString slot(int n) {
-  return QStringLiteral("Text%1").arg(n);
-}
-QString button(int n) {
-  return QStringLiteral("Command%1").arg(n);
-}
+QString slot(int n) { return QStringLiteral("Text%1").arg(n); }
+QString button(int n) { return QStringLiteral("Command%1").arg(n); }
 
 // The slot the "Win" button n (1 to 28) writes: each pair of buttons feeds
 // one slot of the next round.

@@ -16,9 +16,7 @@ namespace {
 const QString kWindow = QStringLiteral("Tourn8");
 const float kLargestGivingFive = std::nextafter(0.5f, 0.0f);  // 5.99999... -> 5
 
-QString slot(int n) {
-  return QStringLiteral("Text%1").arg(n);
-}
+QString slot(int n) { return QStringLiteral("Text%1").arg(n); }
 
 QStringList bracket() {
   QStringList texts;
