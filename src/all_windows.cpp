@@ -1,5 +1,8 @@
 #include "all_windows.h"
 
+#include "generators/fini_gimm.h"
+#include "generators/finisher.h"
+#include "generators/name_gen.h"
 #include "shell/credits.h"
 #include "shell/main_menu.h"
 #include "shell/windows.h"
@@ -13,4 +16,7 @@ void registerAllWindows() {
   windows::add(std::make_unique<Credits>());
   windows::add(std::make_unique<Tourn8>());
   windows::add(std::make_unique<Tourn16>());
+  windows::add(std::make_unique<NameGen>());
+  windows::add(std::make_unique<Finisher>());
+  windows::add(std::make_unique<FiniGimm>());
 }

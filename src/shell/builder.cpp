@@ -96,10 +96,10 @@ QWidget* makeButton(const Control& c, QWidget* parent) {
 QWidget* makeCombo(const Control& c, QWidget* parent, bool editable) {
   auto* combo = new QComboBox(parent);
   combo->setEditable(editable);
-  // The text the user types stays as typed: when the field loses focus, the
-  // combo would otherwise replace it with an entry that matches it but for
-  // case ("8 man tournament" becoming "8 Man Tournament").
-  if (editable) combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+  // No completion: Qt's completes without regard to case and, when the field
+  // loses focus, swaps a typed "move" for the entry "Move". A typed text must
+  // stay exactly as typed, since handlers compare it case and all.
+  if (editable) combo->setCompleter(nullptr);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setMaxVisibleItems(8);
   for (const char* item : c.look.items) combo->addItem(QString::fromUtf8(item));

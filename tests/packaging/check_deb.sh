@@ -20,9 +20,8 @@ for file in usr/lib/torvak-utilities/torvak-utilities \
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 [ -x "$root/usr/lib/torvak-utilities/torvak-utilities" ] || fail "the program is not executable"
-if [ -n "${TORVAK_EXPECT_DATA:-}" ]; then
-  [ -s "$root/usr/lib/torvak-utilities/data.dat" ] || fail "data.dat is not beside the program"
-fi
+[ -s "$root/usr/lib/torvak-utilities/data.dat" ] || fail "data.dat is not beside the program"
+cmp -s "$root/usr/lib/torvak-utilities/data.dat" "$build/data.dat" || fail "the packaged data.dat differs"
 link=$(readlink "$root/usr/bin/torvak-utilities") || fail "no torvak-utilities on the PATH"
 [ "$(cd "$root/usr/bin" && realpath -m "$link")" = "$(realpath "$root/usr/lib/torvak-utilities/torvak-utilities")" ] ||
   fail "/usr/bin/torvak-utilities points at $link"

@@ -1,0 +1,69 @@
+#include "generators/fini_gimm.h"
+
+#include "common/shared_random.h"
+#include "shell/gimmick_file.h"
+#include "shell/module1.h"
+
+#include <QComboBox>
+
+namespace {
+
+using namespace layout;
+
+constexpr const char* kPrompt[] = {"Select The Gimmick You Require:"};
+
+// clang-format off
+constexpr Control kControls[] = {
+  // name        kind           text                                       left   top  width height font                      tab
+  {"Label1",   Kind::Label,   "Torvak Finisher Generator for Gimmicks",   1800,  120, 6975, 375, {kShowcard, 15.75, Bold}, 0, {.fore = kNavy}},
+  {"Label2",   Kind::Label,   "Click on the gimmick your wrestler uses to recieve a set of finishers applicable to that gimmick",
+                                                                          1800,  600, 6855, 255, kDefaultFont,             1, {.fore = kNavy, .align = Align::Centre}},
+  {"Label3",   Kind::Label,   "Finisher:",                                 960, 1080,  975, 255, kDefaultFont,             3},
+  {"Text1",    Kind::TextBox, "",                                         1800,  960, 2895, 375, kDefaultFont,             2},
+  {"Label4",   Kind::Label,   "Notes:",                                   5040, 1080,  975, 255, kDefaultFont,             5},
+  {"Text2",    Kind::TextBox, "",                                         5760,  960, 3735, 375, kDefaultFont,             4},
+  {"Combo1",   Kind::Combo,   "",                                         3600, 1560, 3615, 315, kDefaultFont,             7, {.items = kPrompt}},
+  {"Command1", Kind::Button,  "GENERATE",                                 3600, 2040, 3615, 495, kDefaultFont,             6},
+  {"Command2", Kind::Button,  "Back",                                     9720,  120,  615, 255, kDefaultFont,             8},
+};
+// clang-format on
+
+constexpr Design kDesign{"FiniGimm", "Gimmick => Finisher Generator", 10485, 2655, kControls};
+
+constexpr int kRows = gimmick_file::kMaxRecords;
+
+}  // namespace
+
+FiniGimm::FiniGimm() : Window(kDesign) {}
+
+void FiniGimm::connectHandlers() {
+  onClick("Command1", &FiniGimm::Command1_Click);
+  onClick("Command2", &FiniGimm::Command2_Click);
+}
+
+// Every row is listed, empty ones too, after the prompt of the design list.
+void FiniGimm::Form_Load() {
+  auto* list = control<QComboBox>("Combo1");
+  for (int r = 1; r <= kRows; ++r) list->addItem(Module1::gim[r][1]);
+}
+
+// The first row whose name is the whole box text, case included, wins. With
+// no match the last matched row stays chosen; before any match that is row
+// 0, whose fields are all empty.
+void FiniGimm::Command1_Click() {
+  const QString chosen = text("Combo1");
+  for (int r = 1; r <= kRows; ++r) {
+    if (Module1::gim[r][1] == chosen) {
+      myno = static_cast<std::int16_t>(r);
+      break;
+    }
+  }
+  numb = static_cast<std::int16_t>(shared_random::wholeDraw(3));
+  // Finisher k sits in field k + 1, its note in field k + 4.
+  setText("Text1", Module1::gim[myno][numb + 1]);
+  setText("Text2", Module1::gim[myno][numb + 4]);
+}
+
+void FiniGimm::Command2_Click() {
+  switchTo("MainMenu");
+}
