@@ -12,9 +12,7 @@
 
 namespace {
 
-void report(const QString& message) {
-  std::fprintf(stderr, "%s\n", qUtf8Printable(message));
-}
+void report(const QString& message) { std::fprintf(stderr, "%s\n", qUtf8Printable(message)); }
 
 }  // namespace
 

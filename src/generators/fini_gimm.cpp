@@ -19,12 +19,12 @@ constexpr Control kControls[] = {
   {"Label2",   Kind::Label,   "Click on the gimmick your wrestler uses to recieve a set of finishers applicable to that gimmick",
                                                                           1800,  600, 6855, 255, kDefaultFont,             1, {.fore = kNavy, .align = Align::Centre}},
   {"Label3",   Kind::Label,   "Finisher:",                                 960, 1080,  975, 255, kDefaultFont,             3},
-  {"Text1",    Kind::TextBox, "",                                         1800,  960, 2895, 375, kDefaultFont,             2},
+  {"Text1",    Kind::TextBox, "",                                         1800,  960, 2895, 375, kDefaultFont,             2, {.accessible = "Finisher"}},
   {"Label4",   Kind::Label,   "Notes:",                                   5040, 1080,  975, 255, kDefaultFont,             5},
-  {"Text2",    Kind::TextBox, "",                                         5760,  960, 3735, 375, kDefaultFont,             4},
-  {"Combo1",   Kind::Combo,   "",                                         3600, 1560, 3615, 315, kDefaultFont,             7, {.items = kPrompt}},
-  {"Command1", Kind::Button,  "GENERATE",                                 3600, 2040, 3615, 495, kDefaultFont,             6},
-  {"Command2", Kind::Button,  "Back",                                     9720,  120,  615, 255, kDefaultFont,             8},
+  {"Text2",    Kind::TextBox, "",                                         5760,  960, 3735, 375, kDefaultFont,             4, {.accessible = "Finisher notes"}},
+  {"Combo1",   Kind::Combo,   "",                                         3600, 1560, 3615, 315, kDefaultFont,             7, {.items = kPrompt, .accessible = "Gimmick"}},
+  {"Command1", Kind::Button,  "GENERATE",                                 3600, 2040, 3615, 495, kDefaultFont,             6, {.accessible = "Generate a finisher for the gimmick"}},
+  {"Command2", Kind::Button,  "Back",                                     9720,  120,  615, 255, kDefaultFont,             8, {.accessible = "Back to the menu"}},
 };
 // clang-format on
 
@@ -64,6 +64,4 @@ void FiniGimm::Command1_Click() {
   setText("Text2", Module1::gim[myno][numb + 4]);
 }
 
-void FiniGimm::Command2_Click() {
-  switchTo("MainMenu");
-}
+void FiniGimm::Command2_Click() { switchTo("MainMenu"); }

@@ -20,10 +20,10 @@ constexpr Control kControls[] = {
   // name        kind           text                         left   top  width height font                          tab
   {"Label1",   Kind::Label,   "Torvak Utilities",            720,    0, 6855, 615, {kShowcard, 26.25, Bold},     0, {.fore = kNavy}},
   {"Label2",   Kind::Label,   "Random Finisher Generator",  1680,  600, 5055, 375, {kShowcard, 15.75, Bold},     1, {.fore = kNavy}},
-  {"Command1", Kind::Button,  "GENERATE",                   3000, 1920, 2535, 375, {kShowcard, 14.25, Regular},  2},
-  {"Text1",    Kind::TextBox, "<Finisher Name>",            1680, 1080, 5055, 375, kDefaultFont,                 3, {.align = Align::Centre}},
-  {"Command2", Kind::Button,  "Back",                       3720, 2400, 1095, 255, kDefaultFont,                 4},
-  {"Combo1",   Kind::Combo,   "Finisher Style",             2880, 1560, 2775, 315, kDefaultFont,                 5, {.items = kStyles}},
+  {"Command1", Kind::Button,  "GENERATE",                   3000, 1920, 2535, 375, {kShowcard, 14.25, Regular},  2, {.accessible = "Generate a finisher name"}},
+  {"Text1",    Kind::TextBox, "<Finisher Name>",            1680, 1080, 5055, 375, kDefaultFont,                 3, {.align = Align::Centre, .accessible = "Finisher name"}},
+  {"Command2", Kind::Button,  "Back",                       3720, 2400, 1095, 255, kDefaultFont,                 4, {.accessible = "Back to the menu"}},
+  {"Combo1",   Kind::Combo,   "Finisher Style",             2880, 1560, 2775, 315, kDefaultFont,                 5, {.items = kStyles, .accessible = "Finisher style"}},
 };
 // clang-format on
 
@@ -129,19 +129,11 @@ void Finisher::Command1_Click() {
   ShowName();
 }
 
-void Finisher::Command2_Click() {
-  switchTo("MainMenu");
-}
+void Finisher::Command2_Click() { switchTo("MainMenu"); }
 
-void Finisher::AddAdjective() {
-  addWord(Adjectives);
-}
-void Finisher::AddMoniker() {
-  addWord(Monikers);
-}
-void Finisher::AddMove() {
-  addWord(Moves);
-}
+void Finisher::AddAdjective() { addWord(Adjectives); }
+void Finisher::AddMoniker() { addWord(Monikers); }
+void Finisher::AddMove() { addWord(Moves); }
 
 // One draw per word, so the two moves of "Two Moves" may be the same word.
 void Finisher::addWord(const WordTable& table) {
@@ -149,6 +141,4 @@ void Finisher::addWord(const WordTable& table) {
   FinisherName += table[WordIndex];
 }
 
-void Finisher::ShowName() {
-  setText("Text1", FinisherName);
-}
+void Finisher::ShowName() { setText("Text1", FinisherName); }

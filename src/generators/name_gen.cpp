@@ -11,9 +11,9 @@ constexpr Control kControls[] = {
   // name        kind             text                       left   top  width height font                      tab
   {"Label1",   Kind::Label,    "Torvak Utilities",          120,  120, 6855, 615, {kShowcard, 26.25, Bold}, 0, {.fore = kNavy}},
   {"Label2",   Kind::Label,    "Wrestler Name Generator",  1200,  840, 4575, 375, {kShowcard, 14.25, Bold}, 1, {.fore = kNavy}},
-  {"Text1",    Kind::TextBox,  "",                         2280, 1320, 2775, 375, kDefaultFont,             2, {.align = Align::Left}},
-  {"Command1", Kind::Button,   "GENERATE",                 2400, 1800, 2535, 375, kDefaultFont,             3},
-  {"Command2", Kind::Button,   "Back",                     3240, 2280,  855, 255, kDefaultFont,             4},
+  {"Text1",    Kind::TextBox,  "",                         2280, 1320, 2775, 375, kDefaultFont,             2, {.align = Align::Left, .accessible = "Wrestler name"}},
+  {"Command1", Kind::Button,   "GENERATE",                 2400, 1800, 2535, 375, kDefaultFont,             3, {.accessible = "Generate a wrestler name"}},
+  {"Command2", Kind::Button,   "Back",                     3240, 2280,  855, 255, kDefaultFont,             4, {.accessible = "Back to the menu"}},
 };
 // clang-format on
 
@@ -76,6 +76,4 @@ void NameGen::Command1_Click() {
   setText("Text1", FirstNames[FirstIndex] + " " + Surnames[SurnameIndex]);
 }
 
-void NameGen::Command2_Click() {
-  switchTo("MainMenu");
-}
+void NameGen::Command2_Click() { switchTo("MainMenu"); }

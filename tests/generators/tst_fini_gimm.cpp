@@ -33,12 +33,8 @@ gimmick_file::Row row(int r, const QString& name) {
   return fields;
 }
 
-QString finisher(int r, int k) {
-  return QString("row %1 finisher %2").arg(r).arg(k);
-}
-QString note(int r, int k) {
-  return QString("row %1 note %2").arg(r).arg(k);
-}
+QString finisher(int r, int k) { return QString("row %1 finisher %2").arg(r).arg(k); }
+QString note(int r, int k) { return QString("row %1 note %2").arg(r).arg(k); }
 
 // A full table: "Gimmick r" in every row, but for row 2, "Biker", and rows 3
 // and 5, both "Twin".
@@ -51,9 +47,7 @@ gimmick_file::Table fullTable() {
   return table;
 }
 
-QComboBox* list() {
-  return program::control<QComboBox>("FiniGimm", "Combo1");
-}
+QComboBox* list() { return program::control<QComboBox>("FiniGimm", "Combo1"); }
 
 void choose(const QString& gimmick) {
   const int index = list()->findText(gimmick, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -69,9 +63,7 @@ QPair<QString, QString> generated(float roll) {
   return {textOf("FiniGimm", "Text1"), textOf("FiniGimm", "Text2")};
 }
 
-QPair<QString, QString> shown(int r, int k) {
-  return {finisher(r, k), note(r, k)};
-}
+QPair<QString, QString> shown(int r, int k) { return {finisher(r, k), note(r, k)}; }
 
 }  // namespace
 

@@ -15,9 +15,7 @@ QString onScreenName() {
   return w ? w->name() : QString();
 }
 
-QComboBox* styleBox() {
-  return program::control<QComboBox>("Finisher", "Combo1");
-}
+QComboBox* styleBox() { return program::control<QComboBox>("Finisher", "Combo1"); }
 
 void pick(const QString& style) {
   QComboBox* box = styleBox();
