@@ -1,5 +1,6 @@
 #include "all_windows.h"
 
+#include "match/match.h"
 #include "shell/credits.h"
 #include "shell/main_menu.h"
 #include "shell/windows.h"
@@ -9,4 +10,5 @@
 void registerAllWindows() {
   windows::add(std::make_unique<MainMenu>());
   windows::add(std::make_unique<Credits>());
+  windows::add(std::make_unique<Match>());
 }
