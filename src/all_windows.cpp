@@ -4,6 +4,7 @@
 #include "shell/credits.h"
 #include "shell/main_menu.h"
 #include "shell/windows.h"
+#include "tools/calc.h"
 
 #include <memory>
 
@@ -11,4 +12,5 @@ void registerAllWindows() {
   windows::add(std::make_unique<MainMenu>());
   windows::add(std::make_unique<Credits>());
   windows::add(std::make_unique<Match>());
+  windows::add(std::make_unique<calc>());
 }
