@@ -5,6 +5,7 @@
 #include "shell/main_menu.h"
 #include "shell/windows.h"
 #include "tools/calc.h"
+#include "tools/hex_rgb.h"
 
 #include <memory>
 
@@ -13,4 +14,5 @@ void registerAllWindows() {
   windows::add(std::make_unique<Credits>());
   windows::add(std::make_unique<Match>());
   windows::add(std::make_unique<calc>());
+  windows::add(std::make_unique<HexRGB>());
 }
