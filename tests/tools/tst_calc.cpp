@@ -293,15 +293,6 @@ class CalcTest : public QObject {
     click("calc", "Command4");
     QCOMPARE(textOf("calc", "Text10"), QString("1"));
   }
-
-  void reopeningStartsEmpty() {
-    fill({"Text2", "Text3", "Text4"}, {"1", "2", "3"});
-    click("calc", "Command5");
-    click("MainMenu", "Command5");
-    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text10"}) {
-      QVERIFY2(textOf("calc", box).isEmpty(), box);
-    }
-  }
 };
 
 QTEST_MAIN(CalcTest)
