@@ -3,9 +3,13 @@
 #include "generators/fini_gimm.h"
 #include "generators/finisher.h"
 #include "generators/name_gen.h"
+#include "match/match.h"
 #include "shell/credits.h"
 #include "shell/main_menu.h"
 #include "shell/windows.h"
+#include "tools/calc.h"
+#include "tools/hex_rgb.h"
+#include "tools/rando.h"
 #include "tournament/tourn16.h"
 #include "tournament/tourn8.h"
 
@@ -19,4 +23,8 @@ void registerAllWindows() {
   windows::add(std::make_unique<NameGen>());
   windows::add(std::make_unique<Finisher>());
   windows::add(std::make_unique<FiniGimm>());
+  windows::add(std::make_unique<Match>());
+  windows::add(std::make_unique<Rando>());
+  windows::add(std::make_unique<calc>());
+  windows::add(std::make_unique<HexRGB>());
 }

@@ -1,0 +1,75 @@
+#include "match/match.h"
+
+#include "common/shared_random.h"
+
+#include <cstdint>
+
+namespace {
+
+using namespace layout;
+
+constexpr Font kSnapTitle{kSnap, 14.25, Bold};
+constexpr Font kWinner{kStamford, 14.25, Bold};
+
+// clang-format off
+constexpr Control kControls[] = {
+  // name        kind           text                      left   top  width height font                      tab
+  {"Label1",   Kind::Label,   "Torvak Match Utilities", 1200,  120, 6255, 615, {kShowcard, 26.25, Bold},  0, {.fore = kNavy}},
+  {"Line2",    Kind::Line,    "",                          0,  840, 8520, 840, kDefaultFont,             -1, {.fore = kLightGrey}},
+  {"Label2",   Kind::Label,   "1 -vs- 1",               3600,  960, 1335, 375, kSnapTitle,                1, {.fore = kNavy}},
+  {"Text1",    Kind::TextBox, "",                        720, 1440, 2895, 375, kDefaultFont,              2},
+  {"Command1", Kind::Button,  "Winner",                 3720, 1440, 1095, 375, kDefaultFont,              4},
+  {"Text2",    Kind::TextBox, "",                       4920, 1440, 2895, 375, kDefaultFont,              3},
+  {"Label3",   Kind::Label,   "Winner:",                1560, 1920, 1095, 375, kWinner,                   6},
+  {"Text3",    Kind::TextBox, "",                       2760, 1920, 3135, 375, kDefaultFont,              5, {.locked = true}},
+  {"Line1",    Kind::Line,    "",                          0, 2400, 8520, 2400, kDefaultFont,            -1, {.fore = kLightGrey}},
+  {"Label4",   Kind::Label,   "1 -vs- 1 -vs- 1",        3120, 2520, 2415, 375, kSnapTitle,                7, {.fore = kNavy}},
+  {"Text4",    Kind::TextBox, "",                        240, 3000, 2535, 375, kDefaultFont,              8},
+  {"Text5",    Kind::TextBox, "",                       3000, 3000, 2535, 375, kDefaultFont,              9},
+  {"Text7",    Kind::TextBox, "",                       5760, 3000, 2535, 375, kDefaultFont,             13},
+  {"Command2", Kind::Button,  "Winner",                 3720, 3360, 1095, 375, kDefaultFont,             10},
+  {"Label5",   Kind::Label,   "Winner:",                1560, 3720, 1095, 375, kWinner,                  12},
+  {"Text6",    Kind::TextBox, "",                       2760, 3720, 3015, 375, kDefaultFont,             11, {.locked = true}},
+  {"Line3",    Kind::Line,    "",                          0, 4200, 8520, 4200, kDefaultFont,            -1, {.fore = kLightGrey}},
+  {"Command3", Kind::Button,  "Back",                   3720, 4320, 1095, 315, kDefaultFont,             14},
+};
+// clang-format on
+
+constexpr Design kDesign{"Match", "Form1", 8535, 4680, kControls};
+
+// One roll per pick, 1 to 10.
+std::int16_t roll() {
+  return static_cast<std::int16_t>(shared_random::wholeDraw(10));
+}
+
+}  // namespace
+
+Match::Match() : Window(kDesign) {}
+
+void Match::connectHandlers() {
+  onClick("Command1", &Match::Command1_Click);
+  onClick("Command2", &Match::Command2_Click);
+  onClick("Command3", &Match::Command3_Click);
+}
+
+// 6 to 10 go to the left entrant, 1 to 5 to the right one.
+void Match::Command1_Click() {
+  const std::int16_t n = roll();
+  if (n > 5) {
+    setText("Text3", text("Text1"));
+  } else {
+    setText("Text3", text("Text2"));
+  }
+}
+
+// Not an even three-way split: left 8 to 10, middle 4 to 7, right 1 to 3.
+void Match::Command2_Click() {
+  const std::int16_t n = roll();
+  if (n > 7) setText("Text6", text("Text4"));
+  if (n > 3 && n < 8) setText("Text6", text("Text5"));
+  if (n < 4) setText("Text6", text("Text7"));
+}
+
+void Match::Command3_Click() {
+  switchTo("MainMenu");
+}
