@@ -78,17 +78,20 @@ class HostileInputTest : public QObject {
   void everyBoxEveryButton_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("text");
-    const QStringList windowNames = {"MainMenu", "Tourn8",   "Tourn16", "Match",  "NameGen",
-                                     "Finisher", "FiniGimm", "Rando",   "calc",   "HexRGB",
-                                     "Credits"};
+    const QStringList windowNames = {"MainMenu", "Tourn8",   "Tourn16",  "Match",
+                                     "NameGen",  "Finisher", "FiniGimm", "Rando",
+                                     "calc",     "HexRGB",   "Credits"};
     const QList<QPair<const char*, QString>> texts = {
         {"100,000 characters", QString(100000, u'W')},
         {"100,000 digits", QString(100000, u'9')},
-        {"right-to-left", QString::fromUtf8("\u0645\u0635\u0627\u0631\u0639 \u05e9\u05dc\u05d5\u05dd")},
+        {"right-to-left",
+         QString::fromUtf8("\u0645\u0635\u0627\u0631\u0639 \u05e9\u05dc\u05d5\u05dd")},
         {"combining marks", QString::fromUtf8("Ze\u0301\u0301\u0301\u0336\u0489lgo")},
         {"emoji", QString::fromUtf8("\U0001F93C\u200D\u2642\uFE0F \U0001F3C6")},
         {"control characters", QString::fromUtf8("\x01\x1b[31m\x7f\t\r\n")},
-        {"embedded NUL", QString::fromUtf8("12\0" "34", 5)},
+        {"embedded NUL", QString::fromUtf8("12\0"
+                                           "34",
+                                           5)},
         {"lone surrogate", QString(QChar(0xD83E))},
         {"fullwidth digits", QString::fromUtf8("\uFF11\uFF12")},
     };
@@ -154,11 +157,15 @@ class HostileInputTest : public QObject {
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("result");
-    QTest::newRow("Rando") << "Rando" << QStringList{"Text1", "Text2"} << "Command1" << "Text3";
-    QTest::newRow("calc overall") << "calc" << QStringList{"Text2", "Text3"} << "Command1" << "Text4";
+    QTest::newRow("Rando") << "Rando" << QStringList{"Text1", "Text2"} << "Command1"
+                           << "Text3";
+    QTest::newRow("calc overall") << "calc" << QStringList{"Text2", "Text3"} << "Command1"
+                                  << "Text4";
     QTest::newRow("calc average") << "calc" << QStringList{"Text5", "Text6", "Text7", "Text8"}
-                                  << "Command4" << "Text10";
-    QTest::newRow("HexRGB") << "HexRGB" << QStringList{"rEd", "grEen", "blUe"} << "gEn2" << "hExD";
+                                  << "Command4"
+                                  << "Text10";
+    QTest::newRow("HexRGB") << "HexRGB" << QStringList{"rEd", "grEen", "blUe"} << "gEn2"
+                            << "hExD";
   }
 
   void numberBoxesFailCleanly() {
@@ -167,9 +174,12 @@ class HostileInputTest : public QObject {
     QFETCH(QString, button);
     QFETCH(QString, result);
     if (!windows::find(window)) QSKIP("not part of the program yet");
-    const QStringList hostile = {QString(100000, u'9'), QString::fromUtf8("12\0" "34", 5),
-                                 QString::fromUtf8("\uFF11\uFF12"),
-                                 QString::fromUtf8("\U0001F3C6"), QString::fromUtf8("1e3")};
+    const QStringList hostile = {QString(100000, u'9'),
+                                 QString::fromUtf8("12\0"
+                                                   "34",
+                                                   5),
+                                 QString::fromUtf8("\uFF11\uFF12"), QString::fromUtf8("\U0001F3C6"),
+                                 QString::fromUtf8("1e3")};
     program::open(window);
     auto* out = program::control<QWidget>(window, result);
     for (const QString& text : hostile) {

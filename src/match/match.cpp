@@ -17,30 +17,28 @@ constexpr Control kControls[] = {
   {"Label1",   Kind::Label,   "Torvak Match Utilities", 1200,  120, 6255, 615, {kShowcard, 26.25, Bold},  0, {.fore = kNavy}},
   {"Line2",    Kind::Line,    "",                          0,  840, 8520, 840, kDefaultFont,             -1, {.fore = kLightGrey}},
   {"Label2",   Kind::Label,   "1 -vs- 1",               3600,  960, 1335, 375, kSnapTitle,                1, {.fore = kNavy}},
-  {"Text1",    Kind::TextBox, "",                        720, 1440, 2895, 375, kDefaultFont,              2},
-  {"Command1", Kind::Button,  "Winner",                 3720, 1440, 1095, 375, kDefaultFont,              4},
-  {"Text2",    Kind::TextBox, "",                       4920, 1440, 2895, 375, kDefaultFont,              3},
+  {"Text1",    Kind::TextBox, "",                        720, 1440, 2895, 375, kDefaultFont,              2, {.accessible = "One-on-one entrant 1"}},
+  {"Command1", Kind::Button,  "Winner",                 3720, 1440, 1095, 375, kDefaultFont,              4, {.accessible = "Pick the one-on-one winner"}},
+  {"Text2",    Kind::TextBox, "",                       4920, 1440, 2895, 375, kDefaultFont,              3, {.accessible = "One-on-one entrant 2"}},
   {"Label3",   Kind::Label,   "Winner:",                1560, 1920, 1095, 375, kWinner,                   6},
-  {"Text3",    Kind::TextBox, "",                       2760, 1920, 3135, 375, kDefaultFont,              5, {.locked = true}},
+  {"Text3",    Kind::TextBox, "",                       2760, 1920, 3135, 375, kDefaultFont,              5, {.locked = true, .accessible = "One-on-one winner"}},
   {"Line1",    Kind::Line,    "",                          0, 2400, 8520, 2400, kDefaultFont,            -1, {.fore = kLightGrey}},
   {"Label4",   Kind::Label,   "1 -vs- 1 -vs- 1",        3120, 2520, 2415, 375, kSnapTitle,                7, {.fore = kNavy}},
-  {"Text4",    Kind::TextBox, "",                        240, 3000, 2535, 375, kDefaultFont,              8},
-  {"Text5",    Kind::TextBox, "",                       3000, 3000, 2535, 375, kDefaultFont,              9},
-  {"Text7",    Kind::TextBox, "",                       5760, 3000, 2535, 375, kDefaultFont,             13},
-  {"Command2", Kind::Button,  "Winner",                 3720, 3360, 1095, 375, kDefaultFont,             10},
+  {"Text4",    Kind::TextBox, "",                        240, 3000, 2535, 375, kDefaultFont,              8, {.accessible = "Three-way entrant 1"}},
+  {"Text5",    Kind::TextBox, "",                       3000, 3000, 2535, 375, kDefaultFont,              9, {.accessible = "Three-way entrant 2"}},
+  {"Text7",    Kind::TextBox, "",                       5760, 3000, 2535, 375, kDefaultFont,             13, {.accessible = "Three-way entrant 3"}},
+  {"Command2", Kind::Button,  "Winner",                 3720, 3360, 1095, 375, kDefaultFont,             10, {.accessible = "Pick the three-way winner"}},
   {"Label5",   Kind::Label,   "Winner:",                1560, 3720, 1095, 375, kWinner,                  12},
-  {"Text6",    Kind::TextBox, "",                       2760, 3720, 3015, 375, kDefaultFont,             11, {.locked = true}},
+  {"Text6",    Kind::TextBox, "",                       2760, 3720, 3015, 375, kDefaultFont,             11, {.locked = true, .accessible = "Three-way winner"}},
   {"Line3",    Kind::Line,    "",                          0, 4200, 8520, 4200, kDefaultFont,            -1, {.fore = kLightGrey}},
-  {"Command3", Kind::Button,  "Back",                   3720, 4320, 1095, 315, kDefaultFont,             14},
+  {"Command3", Kind::Button,  "Back",                   3720, 4320, 1095, 315, kDefaultFont,             14, {.accessible = "Back to the menu"}},
 };
 // clang-format on
 
 constexpr Design kDesign{"Match", "Form1", 8535, 4680, kControls};
 
 // One roll per pick, 1 to 10.
-std::int16_t roll() {
-  return static_cast<std::int16_t>(shared_random::wholeDraw(10));
-}
+std::int16_t roll() { return static_cast<std::int16_t>(shared_random::wholeDraw(10)); }
 
 }  // namespace
 
@@ -70,6 +68,4 @@ void Match::Command2_Click() {
   if (n < 4) setText("Text6", text("Text7"));
 }
 
-void Match::Command3_Click() {
-  switchTo("MainMenu");
-}
+void Match::Command3_Click() { switchTo("MainMenu"); }

@@ -16,9 +16,7 @@ constexpr const char* kSavedPalette = "inputHintSavedPalette";
 constexpr const char* kIsBalloon = "inputHintBalloon";
 constexpr int kGap = 2;
 
-QString balloonName(const QLineEdit* box) {
-  return box->objectName() + QStringLiteral("Hint");
-}
+QString balloonName(const QLineEdit* box) { return box->objectName() + QStringLiteral("Hint"); }
 
 void mark(QLineEdit* box) {
   if (isMarked(box)) return;
@@ -129,9 +127,7 @@ void clearAll(QWidget* window) {
   for (QLineEdit* box : boxes) unmark(box);
 }
 
-bool isMarked(const QLineEdit* box) {
-  return box->property(kSavedPalette).isValid();
-}
+bool isMarked(const QLineEdit* box) { return box->property(kSavedPalette).isValid(); }
 
 QLabel* balloonOf(const QLineEdit* box) {
   if (!box->parentWidget()) return nullptr;

@@ -17,29 +17,29 @@ constexpr Control kControls[] = {
   // name        kind           text                        left   top  width height font                      tab
   {"Label2",   Kind::Label,   "Ratings Calculator",       2640,  840, 3375, 375, {kShowcard, 14.25, Bold},  0, kNavyLabel},
   {"Label1",   Kind::Label,   "Torvak Utilities",          960,  120, 6855, 615, {kShowcard, 26.25, Bold},  1, kNavyLabel},
-  {"Text1",    Kind::TextBox, "",                          960, 1560, 1575, 375, kDefaultFont,              2},
-  {"Text2",    Kind::TextBox, "",                          960, 2040, 1575, 375, kDefaultFont,              3},
-  {"Text3",    Kind::TextBox, "",                          960, 2520, 1575, 375, kDefaultFont,              4},
+  {"Text1",    Kind::TextBox, "",                          960, 1560, 1575, 375, kDefaultFont,              2, {.accessible = "Overall rating"}},
+  {"Text2",    Kind::TextBox, "",                          960, 2040, 1575, 375, kDefaultFont,              3, {.accessible = "Crowd rating"}},
+  {"Text3",    Kind::TextBox, "",                          960, 2520, 1575, 375, kDefaultFont,              4, {.accessible = "Quality rating"}},
   {"Label3",   Kind::Label,   "Overall:",                  240, 1680,  615, 255, kDefaultFont,              5, kGreyLabel},
   {"Label4",   Kind::Label,   "Crowd:",                    240, 2160,  735, 255, kDefaultFont,              6, kGreyLabel},
   {"Label5",   Kind::Label,   "Quality:",                  240, 2640,  615, 255, kDefaultFont,              7, kGreyLabel},
-  {"Command1", Kind::Button,  "Calculate",                2640, 1560, 1215, 375, kDefaultFont,              8},
-  {"Command2", Kind::Button,  "Calculate",                2640, 2040, 1215, 375, kDefaultFont,              9},
-  {"Command3", Kind::Button,  "Calculate",                2640, 2520, 1215, 375, kDefaultFont,             10},
-  {"Text4",    Kind::TextBox, "",                         1560, 3480, 2535, 375, kDefaultFont,             11},
+  {"Command1", Kind::Button,  "Calculate",                2640, 1560, 1215, 375, kDefaultFont,              8, {.accessible = "Calculate Overall"}},
+  {"Command2", Kind::Button,  "Calculate",                2640, 2040, 1215, 375, kDefaultFont,              9, {.accessible = "Calculate Crowd"}},
+  {"Command3", Kind::Button,  "Calculate",                2640, 2520, 1215, 375, kDefaultFont,             10, {.accessible = "Calculate Quality"}},
+  {"Text4",    Kind::TextBox, "",                         1560, 3480, 2535, 375, kDefaultFont,             11, {.accessible = "Missing value"}},
   {"Label6",   Kind::Label,   "Missing Value:",            240, 3600, 1215, 255, kDefaultFont,             12, kGreyLabel},
-  {"Text5",    Kind::TextBox, "",                         6000, 1320, 1815, 375, kDefaultFont,             13},
-  {"Text6",    Kind::TextBox, "",                         6000, 1800, 1815, 375, kDefaultFont,             14},
-  {"Text7",    Kind::TextBox, "",                         6000, 2280, 1815, 375, kDefaultFont,             15},
-  {"Text8",    Kind::TextBox, "",                         6000, 2760, 1815, 375, kDefaultFont,             16},
-  {"Text10",   Kind::TextBox, "",                         6840, 3840, 1815, 375, kDefaultFont,             17},
+  {"Text5",    Kind::TextBox, "",                         6000, 1320, 1815, 375, kDefaultFont,             13, {.accessible = "Segment rating 1"}},
+  {"Text6",    Kind::TextBox, "",                         6000, 1800, 1815, 375, kDefaultFont,             14, {.accessible = "Segment rating 2"}},
+  {"Text7",    Kind::TextBox, "",                         6000, 2280, 1815, 375, kDefaultFont,             15, {.accessible = "Segment rating 3"}},
+  {"Text8",    Kind::TextBox, "",                         6000, 2760, 1815, 375, kDefaultFont,             16, {.accessible = "Segment rating 4"}},
+  {"Text10",   Kind::TextBox, "",                         6840, 3840, 1815, 375, kDefaultFont,             17, {.accessible = "Overall section rating"}},
   {"Label7",   Kind::Label,   "Overall Section Ratings:", 4800, 3960, 1815, 255, kDefaultFont,             18, kGreyLabel},
   {"Label8",   Kind::Label,   "Rating:",                  5280, 1440,  615, 255, kDefaultFont,             19, kGreyLabel},
   {"Label10",  Kind::Label,   "Rating:",                  5280, 1920,  615, 255, kDefaultFont,             20, kGreyLabel},
   {"Label11",  Kind::Label,   "Rating:",                  5280, 2400,  615, 255, kDefaultFont,             21, kGreyLabel},
   {"Label12",  Kind::Label,   "Rating:",                  5280, 2880,  615, 255, kDefaultFont,             22, kGreyLabel},
-  {"Command4", Kind::Button,  "Calculate",                5280, 3360, 2535, 255, kDefaultFont,             23},
-  {"Command5", Kind::Button,  "Back",                     8040,  120,  615, 255, kDefaultFont,             24},
+  {"Command4", Kind::Button,  "Calculate",                5280, 3360, 2535, 255, kDefaultFont,             23, {.accessible = "Calculate the section average"}},
+  {"Command5", Kind::Button,  "Back",                     8040,  120,  615, 255, kDefaultFont,             24, {.accessible = "Back to the menu"}},
   {"Line1",    Kind::Line,    "",                         4440, 1200, 4440, 4200, kDefaultFont,            -1, {.fore = kLightGrey}},
 };
 // clang-format on
@@ -151,6 +151,4 @@ void calc::Command4_Click() {
   setText("Text10", numbers::toText(*average));
 }
 
-void calc::Command5_Click() {
-  switchTo("MainMenu");
-}
+void calc::Command5_Click() { switchTo("MainMenu"); }

@@ -23,15 +23,15 @@ constexpr Control kControls[] = {
   {"Label3",   Kind::Label,     "RGB Code:",                120, 1360,  855, 255, kDefaultFont,                2, kNavyRight},
   {"Label4",   Kind::Label,     "Preview:",                 120, 1920,  855, 255, kDefaultFont,                3, kNavyRight},
   {"Label5",   Kind::Label,     "Presets:",                 120, 2590,  855, 255, kDefaultFont,                4, kNavyRight},
-  {"Command1", Kind::Button,    "Back",                    2520, 3000,  615, 255, kDefaultFont,                5},
-  {"preSets",  Kind::ComboList, "",                        1080, 2520, 3615, 315, kDefaultFont,                6, {.items = kPresetsItem}},
+  {"Command1", Kind::Button,    "Back",                    2520, 3000,  615, 255, kDefaultFont,                5, {.accessible = "Back to the menu"}},
+  {"preSets",  Kind::ComboList, "",                        1080, 2520, 3615, 315, kDefaultFont,                6, {.items = kPresetsItem, .accessible = "Preset colour"}},
   {"preView",  Kind::Label,     "",                        1200, 1800, 3375, 375, kDefaultFont,                7, {.back = kWindowGrey}},
-  {"rEd",      Kind::TextBox,   "",                        1080, 1320,  975, 285, kDefaultFont,                8},
-  {"grEen",    Kind::TextBox,   "",                        2400, 1320,  975, 285, kDefaultFont,                9},
-  {"blUe",     Kind::TextBox,   "",                        3720, 1320,  975, 285, kDefaultFont,               10},
-  {"hExD",     Kind::TextBox,   "",                        1080,  720, 3615, 285, kDefaultFont,               11},
-  {"gEn2",     Kind::Button,    "Generate",                4800, 1320,  855, 255, kDefaultFont,               12},
-  {"gEn3",     Kind::Button,    "Generate",                4800, 2520,  855, 255, kDefaultFont,               13},
+  {"rEd",      Kind::TextBox,   "",                        1080, 1320,  975, 285, kDefaultFont,                8, {.accessible = "Red component"}},
+  {"grEen",    Kind::TextBox,   "",                        2400, 1320,  975, 285, kDefaultFont,                9, {.accessible = "Green component"}},
+  {"blUe",     Kind::TextBox,   "",                        3720, 1320,  975, 285, kDefaultFont,               10, {.accessible = "Blue component"}},
+  {"hExD",     Kind::TextBox,   "",                        1080,  720, 3615, 285, kDefaultFont,               11, {.accessible = "Hex code"}},
+  {"gEn2",     Kind::Button,    "Generate",                4800, 1320,  855, 255, kDefaultFont,               12, {.accessible = "Generate the hex code"}},
+  {"gEn3",     Kind::Button,    "Generate",                4800, 2520,  855, 255, kDefaultFont,               13, {.accessible = "Generate from the preset"}},
 };
 // clang-format on
 
@@ -60,9 +60,7 @@ constexpr PresetLiteral kPresetValues[HexRGB::kPresets] = {
 
 // Upper-case base-16 digits without leading zeros or prefix: 12 gives "C",
 // 0 gives "0", 300 gives "12C".
-QString hexDigits(std::int16_t component) {
-  return QString::number(component, 16).toUpper();
-}
+QString hexDigits(std::int16_t component) { return QString::number(component, 16).toUpper(); }
 
 }  // namespace
 
@@ -105,9 +103,7 @@ void HexRGB::gEn3_Click() {
   }
 }
 
-void HexRGB::Command1_Click() {
-  switchTo("MainMenu");
-}
+void HexRGB::Command1_Click() { switchTo("MainMenu"); }
 
 std::optional<std::int16_t> HexRGB::component(const QString& box) {
   const auto value = numbers::fromText16(text(box));

@@ -22,16 +22,16 @@ constexpr Control kControls[] = {
   // name        kind           text                           left   top  width height font                      tab
   {"Label1",   Kind::Label,   "Torvak Utilities",             840,    0, 6855, 615, {kShowcard, 26.25, Bold},  0, kNavyLabel},
   {"Label2",   Kind::Label,   "Random number generator",     2040,  720, 4575, 375, {kShowcard, 14.25, Bold},  1, kNavyLabel},
-  {"Text1",    Kind::TextBox, "",                            2520, 1680, 1335, 285, kDefaultFont,              2},
-  {"Text2",    Kind::TextBox, "",                            4800, 1680, 1335, 285, kDefaultFont,              3},
+  {"Text1",    Kind::TextBox, "",                            2520, 1680, 1335, 285, kDefaultFont,              2, {.accessible = "Value 1, the lower value"}},
+  {"Text2",    Kind::TextBox, "",                            4800, 1680, 1335, 285, kDefaultFont,              3, {.accessible = "Value 2, the upper value"}},
   {"Label3",   Kind::Label,   "and",                         4200, 1680,  375, 255, kDefaultFont,              4, kGreyLabel},
   {"Label4",   Kind::Label,   "Generate a number between:",  3240, 1320, 2175, 255, kDefaultFont,              5, kGreyLabel},
-  {"Command1", Kind::Button,  "Generate",                    3720, 2040, 1215, 255, kDefaultFont,              6},
-  {"Text3",    Kind::TextBox, "",                            3720, 2400, 1215, 285, kDefaultFont,              7, {.locked = true}},
+  {"Command1", Kind::Button,  "Generate",                    3720, 2040, 1215, 255, kDefaultFont,              6, {.accessible = "Generate a random number"}},
+  {"Text3",    Kind::TextBox, "",                            3720, 2400, 1215, 285, kDefaultFont,              7, {.locked = true, .accessible = "Random number"}},
   {"Label5",   Kind::Label,   "Note: Please do not use numbers higher than 99,999,999 with this "
                               "generator, or the program may crash. Thank You.",
                                                               120, 3000, 8295, 255, kDefaultFont,              8, kNavyLabel},
-  {"Command2", Kind::Button,  "Back",                        7800,  120,  615, 255, kDefaultFont,              9},
+  {"Command2", Kind::Button,  "Back",                        7800,  120,  615, 255, kDefaultFont,              9, {.accessible = "Back to the menu"}},
 };
 // clang-format on
 
@@ -92,6 +92,4 @@ void Rando::Command1_Click() {
   setText("Text3", numbers::toText(*a + offset));
 }
 
-void Rando::Command2_Click() {
-  switchTo("MainMenu");
-}
+void Rando::Command2_Click() { switchTo("MainMenu"); }

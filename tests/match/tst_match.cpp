@@ -15,9 +15,7 @@ using program::type;
 namespace {
 
 // The middle of the band of r that rolls n: n = floor(10r + 1).
-float rollOf(int n) {
-  return (n - 0.5f) / 10.0f;
-}
+float rollOf(int n) { return (n - 0.5f) / 10.0f; }
 
 const QString kLeft = QStringLiteral("Left Man");
 const QString kMiddle = QStringLiteral("  Middle  Man ");
