@@ -24,7 +24,7 @@ void installFallbacks() {
 
   // The default dialog font of every control that names none.
   QFont dialog(QStringLiteral("Arial"));
-  dialog.setPointSizeF(8.25);
+  dialog.setPointSizeF(7.5);
   QApplication::setFont(dialog);
 }
 
