@@ -46,13 +46,6 @@ void paste(QWidget* box, const QString& text) {
   QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
 }
 
-QString textOf(QWidget* w) {
-  if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
-  if (auto* box = qobject_cast<QTextEdit*>(w)) return box->toPlainText();
-  if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
-  return {};
-}
-
 // The one message box of the program is modal; answer it whenever it shows.
 void answerModalDialogs() {
   if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -184,9 +177,9 @@ class HostileInputTest : public QObject {
     auto* out = program::control<QWidget>(window, result);
     for (const QString& text : hostile) {
       for (const QString& input : inputs) paste(program::control(window, input), text);
-      const QString before = textOf(out);
+      const QString before = Window::textOf(out);
       program::click(window, button);
-      QCOMPARE(textOf(out), before);
+      QCOMPARE(Window::textOf(out), before);
     }
   }
 };

@@ -81,13 +81,14 @@ void Window::switchTo(const QString& target) {
   windows::show(target);
 }
 
-QString Window::text(const QString& controlName) const {
-  QWidget* w = control(controlName);
-  if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
-  if (auto* box = qobject_cast<QTextEdit*>(w)) return box->toPlainText();
-  if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
-  if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+QString Window::text(const QString& controlName) const { return textOf(control(controlName)); }
+
+QString Window::textOf(const QWidget* w) {
+  if (auto* box = qobject_cast<const QLineEdit*>(w)) return box->text();
+  if (auto* box = qobject_cast<const QTextEdit*>(w)) return box->toPlainText();
+  if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->currentText();
+  if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
   return {};
 }
 

@@ -30,6 +30,9 @@ class Window : public QObject {
   // Loads the window if needed and shows it centred on the screen.
   void show();
 
+  // The text a control shows: a box's text, a combo's text, a caption.
+  static QString textOf(const QWidget* control);
+
   // A control of the loaded window by name; nullptr when there is none.
   template <typename T = QWidget>
   T* control(const QString& controlName) const {

@@ -66,13 +66,7 @@ void type(const QString& windowName, const QString& controlName, const QString& 
 }
 
 QString textOf(const QString& windowName, const QString& controlName) {
-  QWidget* w = control(windowName, controlName);
-  if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
-  if (auto* box = qobject_cast<QTextEdit*>(w)) return box->toPlainText();
-  if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
-  if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
-  return {};
+  return Window::textOf(control(windowName, controlName));
 }
 
 }  // namespace program
