@@ -9,17 +9,24 @@ bash scripts/setup.sh
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 
 echo "== Build with warnings as errors"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVAK_WERROR=ON
 cmake --build build/test -j "$jobs"
-ctest --test-dir build/test --output-on-failure -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs" | tee -a "$log"
 
 echo "== Build under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVAK_WERROR=ON \
   -DTORVAK_SANITIZE=ON
 cmake --build build/sanitize -j "$jobs"
-ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+ctest --test-dir build/sanitize --output-on-failure -j "$jobs" | tee -a "$log"
 
 echo "== Fuzzing the data file loader and the number reader"
 bash scripts/fuzz.sh 60
+
+# Both suites passed (set -o pipefail stops the script otherwise): one line
+# that sums them up.
+total=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log" | awk '{ s += $1 } END { print s + 0 }')
+echo "tests: ${total} passed, 0 failed"
