@@ -89,9 +89,7 @@ class FiniGimmTest : public QObject {
   void init() {
     program::reset();
     Module1::gim = fullTable();
-    QVERIFY(program::open("MainMenu"));
-    click("MainMenu", "Command7");
-    QCOMPARE(onScreenName(), QString("FiniGimm"));
+    QCOMPARE(program::openFromMenu("Command7"), QString("FiniGimm"));
   }
 
   void cleanup() { Module1::gim = saved_; }

@@ -80,9 +80,7 @@ class NameGenTest : public QObject {
   void initTestCase() { program::start(); }
   void init() {
     program::reset();
-    QVERIFY(program::open("MainMenu"));
-    click("MainMenu", "Command6");
-    QCOMPARE(onScreenName(), QString("NameGen"));
+    QCOMPARE(program::openFromMenu("Command6"), QString("NameGen"));
   }
 
   void designState() {

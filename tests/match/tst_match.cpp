@@ -30,9 +30,7 @@ class MatchTest : public QObject {
   void initTestCase() { program::start(); }
   void init() {
     program::reset();
-    QVERIFY(program::open("MainMenu"));
-    click("MainMenu", "Command3");
-    QCOMPARE(program::onScreen()->name(), QString("Match"));
+    QCOMPARE(program::openFromMenu("Command3"), QString("Match"));
   }
 
   void designState() {

@@ -14,9 +14,7 @@ class CreditsTest : public QObject {
   void initTestCase() { program::start(); }
   void init() {
     program::reset();
-    QVERIFY(program::open("MainMenu"));
-    click("MainMenu", "Command9");
-    QCOMPARE(program::onScreen()->name(), QString("Credits"));
+    QCOMPARE(program::openFromMenu("Command9"), QString("Credits"));
   }
 
   void thanksAreSevenLinesJoinedByCrLf() {

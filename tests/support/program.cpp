@@ -42,6 +42,13 @@ Window* open(const QString& windowName) {
   return onScreen();
 }
 
+QString openFromMenu(const QString& menuButton) {
+  if (!open(QStringLiteral("MainMenu"))) return {};
+  click(QStringLiteral("MainMenu"), menuButton);
+  Window* w = onScreen();
+  return w ? w->name() : QString();
+}
+
 QWidget* control(const QString& windowName, const QString& controlName) {
   Window* w = windows::find(windowName);
   return w ? w->control(controlName) : nullptr;

@@ -20,6 +20,10 @@ void reset();
 // Shows a window as the program would and waits until it is on screen.
 Window* open(const QString& windowName);
 
+// Opens the main menu, clicks one of its buttons, and names the window then
+// on screen (empty when none).
+QString openFromMenu(const QString& menuButton);
+
 // The window on screen (nullptr when none), and waits for it to be exposed.
 Window* onScreen();
 

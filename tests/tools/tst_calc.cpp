@@ -32,9 +32,7 @@ class CalcTest : public QObject {
   void initTestCase() { program::start(); }
   void init() {
     program::reset();
-    QVERIFY(program::open("MainMenu"));
-    click("MainMenu", "Command5");
-    QCOMPARE(program::onScreen()->name(), QString("calc"));
+    QCOMPARE(program::openFromMenu("Command5"), QString("calc"));
   }
 
   void designState() {

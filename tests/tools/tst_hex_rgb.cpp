@@ -47,9 +47,7 @@ class HexRgbTest : public QObject {
   void initTestCase() { program::start(); }
   void init() {
     program::reset();
-    QVERIFY(program::open("MainMenu"));
-    click("MainMenu", "Command2");
-    QCOMPARE(program::onScreen()->name(), QString("HexRGB"));
+    QCOMPARE(program::openFromMenu("Command2"), QString("HexRGB"));
   }
 
   void designState() {
