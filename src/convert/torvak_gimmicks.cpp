@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// torvak-gimmicks: the gimmick table as editable text and back.
+//   torvak-gimmicks export [FILE]
+//   torvak-gimmicks build TEXT [FILE]
+// Exit status 0 on success, 1 on refused input, 2 on bad usage.
+#include "convert/gimmick_export.h"
+#include "convert/gimmick_source.h"
+#include "data/table_file.h"
+#include "data/table_location.h"
+#include "shell/gimmick_file.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kRefused = 1;
+constexpr int kBadUsage = 2;
+
+constexpr qint64 kTableBytes = qint64{gimmick_file::kMaxRecords} * gimmick_file::kRecordSize;
+// The longest text a table can come from: a byte-order mark, then 156 lines
+// of 126 characters of three UTF-8 bytes each, each ending in CR LF.
+constexpr qint64 kLongestText =
+    3 + qint64{gimmick_file::kMaxRecords} * (gimmick_file::kMaxTextLength * 3 + 2);
+
+void report(const QString& message) { std::fprintf(stderr, "%s\n", qUtf8Printable(message)); }
+
+bool print(const QByteArray& bytes) {
+  return std::fwrite(bytes.constData(), 1, bytes.size(), stdout) ==
+             static_cast<size_t>(bytes.size()) &&
+         std::fflush(stdout) == 0;
+}
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+int usageError(const QString& message) {
+  report(QStringLiteral("torvak-gimmicks: %1").arg(message));
+  report(QStringLiteral("Try 'torvak-gimmicks --help'."));
+  return kBadUsage;
+}
+
+// A table is exported from the file the program would read when none is
+// named, and that file is never created here.
+int exportTable(const QString& named) {
+  QString path = named;
+  if (path.isEmpty()) {
+    const QString userPath = table_location::userTablePath();
+    const auto choice =
+        table_location::chooseTable(userPath, QCoreApplication::applicationDirPath());
+    if (!table_file::isPresent(choice.path)) {
+      report(QStringLiteral("torvak-gimmicks: no gimmick table at %1 nor at %2")
+                 .arg(shown(userPath), shown(choice.path)));
+      return kRefused;
+    }
+    path = choice.path;
+  }
+  // One byte past a full table shows whether anything follows it.
+  const table_file::Contents contents = table_file::read(path, kTableBytes + 1);
+  if (!contents.problem.isEmpty()) {
+    report(QStringLiteral("%1: %2").arg(shown(path), contents.problem));
+    return kRefused;
+  }
+  const gimmick_export::Export result = gimmick_export::exportText(contents.bytes);
+  for (const auto& refusal : result.refusals) {
+    report(QStringLiteral("%1: record %2: %3")
+               .arg(shown(path))
+               .arg(refusal.record)
+               .arg(refusal.reason));
+  }
+  if (!result.refusals.empty()) return kRefused;
+  for (const auto& note : result.differences) {
+    report(QStringLiteral("%1: record %2: %3").arg(shown(path)).arg(note.record).arg(note.reason));
+  }
+  if (!print(result.text)) {
+    report(QStringLiteral("torvak-gimmicks: could not write the text"));
+    return kRefused;
+  }
+  return kDone;
+}
+
+// Reads at most one byte more than the longest text a table comes from: a
+// device or a huge file named by mistake is refused, not read to its end.
+bool readText(const QString& path, QByteArray& text) {
+  QFile source(path);
+  if (!source.open(QIODevice::ReadOnly)) {
+    report(QStringLiteral("%1: cannot read it: %2").arg(path, source.errorString()));
+    return false;
+  }
+  while (text.size() <= kLongestText) {
+    const QByteArray chunk = source.read(kLongestText + 1 - text.size());
+    if (chunk.isEmpty()) break;
+    text += chunk;
+  }
+  if (source.error() != QFileDevice::NoError) {
+    report(QStringLiteral("%1: cannot read it: %2").arg(path, source.errorString()));
+    return false;
+  }
+  if (text.size() > kLongestText) {
+    report(QStringLiteral("%1: more than %2 bytes; no table's text is that long")
+               .arg(path)
+               .arg(kLongestText));
+    return false;
+  }
+  return true;
+}
+
+int buildTable(const QString& textPath, const QString& named) {
+  QByteArray text;
+  if (!readText(textPath, text)) return kRefused;
+  const gimmick_source::Conversion conversion = gimmick_source::convert(text);
+  for (const auto& refusal : conversion.refusals) {
+    report(QStringLiteral("%1:%2: %3").arg(textPath).arg(refusal.line).arg(refusal.reason));
+  }
+  if (!conversion.refusals.empty()) return kRefused;
+
+  QString path = named;
+  if (path.isEmpty()) {
+    path = table_location::userTablePath();
+    if (path.isEmpty()) {
+      report(
+          QStringLiteral("torvak-gimmicks: this system has no per-user data folder; "
+                         "name the FILE to write"));
+      return kRefused;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+      report(QStringLiteral("%1: could not create the folder").arg(shown(folder)));
+      return kRefused;
+    }
+  }
+  // Only a file, or a link to one, is ever replaced.
+  const table_file::Inspection look = table_file::inspect(path);
+  if (look.kind == table_file::Inspection::Kind::Refused) {
+    report(QStringLiteral("%1: %2; nothing written").arg(shown(path), look.reason));
+    return kRefused;
+  }
+  // Written whole or not at all.
+  QSaveFile output(path);
+  if (!output.open(QIODevice::WriteOnly) ||
+      output.write(conversion.data) != conversion.data.size() || !output.commit()) {
+    report(QStringLiteral("%1: cannot write it: %2").arg(shown(path), output.errorString()));
+    return kRefused;
+  }
+  if (named.isEmpty() && !print(shown(path).toUtf8() + '\n')) return kRefused;
+  return kDone;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  table_location::nameApplication();
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Turns the gimmick table of Torvak Utilities into editable text and back.\n"
+      "\n"
+      "Commands:\n"
+      "  export [FILE]      Print the data file FILE as text: UTF-8, one gimmick a\n"
+      "                     line, seven comma-separated fields (gimmick, finisher 1\n"
+      "                     to 3, note 1 to 3), in record order. Without FILE, the\n"
+      "                     table the program would read: the user's own if there is\n"
+      "                     one, otherwise the one beside the program.\n"
+      "  build TEXT [FILE]  Write a data file from the text in TEXT, whole or not at\n"
+      "                     all. A refused line is reported as TEXT:LINE: reason.\n"
+      "                     Without FILE, into the user's own table, creating its\n"
+      "                     folder, and print the path written (on Linux\n"
+      "                     ~/.local/share/Torvak Utilities/data.dat).\n"
+      "\n"
+      "Exit status: 0 on success, 1 on refused input, 2 on bad usage."));
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export or build"),
+                               QStringLiteral("command [arguments]"));
+
+  if (!parser.parse(QCoreApplication::arguments())) return usageError(parser.errorText());
+  if (parser.isSet(version)) {
+    return print(QByteArrayLiteral("torvak-gimmicks (Torvak Utilities) " TORVAK_VERSION "\n"))
+               ? kDone
+               : kRefused;
+  }
+  const QStringList arguments = parser.positionalArguments();
+  if (parser.isSet(help)) {
+    // The usage line names the command as it is typed, wherever it was started from.
+    QString text = parser.helpText();
+    text.replace(0, text.indexOf(u' ', 7), QStringLiteral("Usage: torvak-gimmicks"));
+    return print(text.toUtf8()) ? kDone : kRefused;
+  }
+
+  if (arguments.contains(QString())) return usageError(QStringLiteral("an argument is empty"));
+  const QString command = arguments.value(0);
+  if (command == QLatin1String("export")) {
+    if (arguments.size() > 2) return usageError(QStringLiteral("export takes at most one FILE"));
+    return exportTable(arguments.value(1));
+  }
+  if (command == QLatin1String("build")) {
+    if (arguments.size() < 2) return usageError(QStringLiteral("build needs the TEXT to read"));
+    if (arguments.size() > 3) return usageError(QStringLiteral("build takes TEXT and one FILE"));
+    return buildTable(arguments.value(1), arguments.value(2));
+  }
+  if (command.isEmpty()) return usageError(QStringLiteral("no command given"));
+  return usageError(QStringLiteral("unknown command '%1'").arg(command));
+}

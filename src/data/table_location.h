@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// Where the gimmick table lives. A user's own table, in the per-user data
+// folder, comes first; the table beside the program is read otherwise. The
+// program and the table tool both ask here, so they always agree.
+namespace table_location {
+
+inline constexpr auto kFileName = "data.dat";
+
+// Names the application as QStandardPaths sees it. Called first thing by
+// both the program and the tool; the name is also the title a window falls
+// back on, so it stays the program's own name.
+void nameApplication();
+
+// data.dat in the per-user data folder (QStandardPaths::AppDataLocation),
+// whether or not it exists; empty when the system has no such folder.
+QString userTablePath();
+
+struct Choice {
+  QString path;
+  bool createWhenMissing = false;  // only beside the program, never the user's
+};
+
+// The user's table when anything stands at its path, even something that
+// cannot be read (it is then refused, not passed over); otherwise the one
+// in `programDirectory`, created empty when missing.
+Choice chooseTable(const QString& userPath, const QString& programDirectory);
+
+}  // namespace table_location
