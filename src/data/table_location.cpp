@@ -2,12 +2,18 @@
 #include "data/table_location.h"
 
 #include "data/table_file.h"
+#include "shell/gimmick_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
 namespace table_location {
+namespace {
+
+constexpr qint64 kTableBytes = qint64{gimmick_file::kMaxRecords} * gimmick_file::kRecordSize;
+
+}  // namespace
 
 void nameApplication() {
   QCoreApplication::setOrganizationName(QString());
@@ -23,6 +29,28 @@ QString userTablePath() {
 Choice chooseTable(const QString& userPath, const QString& programDirectory) {
   if (!userPath.isEmpty() && table_file::isPresent(userPath)) return {userPath, false};
   return {QDir(programDirectory).filePath(QString::fromLatin1(kFileName)), true};
+}
+
+ChosenTable readTable(const QString& userPath, const QString& programDirectory) {
+  const Choice choice = chooseTable(userPath, programDirectory);
+  ChosenTable table{choice.path, {}, {}};
+  const auto warn = [&](const QString& clause) {
+    table.warnings << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(choice.path), clause);
+  };
+  if (choice.createWhenMissing && !table_file::isPresent(choice.path)) {
+    if (const QString problem = table_file::createEmpty(choice.path); !problem.isEmpty()) {
+      warn(problem + QStringLiteral("; no gimmicks loaded"));
+    }
+    return table;
+  }
+  const table_file::Contents contents = table_file::read(choice.path, kTableBytes);
+  if (!contents.opened) {
+    warn(contents.problem + QStringLiteral("; no gimmicks loaded"));
+  } else if (!contents.problem.isEmpty()) {
+    warn(contents.problem + QStringLiteral("; the records read until then are kept"));
+  }
+  table.bytes = contents.bytes;
+  return table;
 }
 
 }  // namespace table_location

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Where the gimmick table lives. A user's own table, in the per-user data
 // folder, comes first; the table beside the program is read otherwise. The
@@ -28,5 +30,15 @@ struct Choice {
 // cannot be read (it is then refused, not passed over); otherwise the one
 // in `programDirectory`, created empty when missing.
 Choice chooseTable(const QString& userPath, const QString& programDirectory);
+
+struct ChosenTable {
+  QString path;
+  QByteArray bytes;      // at most a full table's bytes
+  QStringList warnings;  // whole lines, each naming the file and why
+};
+
+// The run's one read: the chosen table read safely, or created empty beside
+// the program when neither is there. Nothing that exists is ever written.
+ChosenTable readTable(const QString& userPath, const QString& programDirectory);
 
 }  // namespace table_location
