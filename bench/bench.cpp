@@ -9,12 +9,14 @@
 // Figures:
 //   start-up     process start to the first paint of the main menu
 //   memory       peak resident memory at that first paint
+//   processor    processor time used until then, steadier than the clock
+//                when other work shares the machine
 //   switches     each window switch, menu to every tool and back, to the
 //                first paint of the window switched to
 //   loader       reading a full 156-record data.dat
-// Every figure is the median of several runs. The three start-ups take turns,
-// each kind opening a round in turn, so that a change in the machine's load
-// falls on all of them alike.
+// Every figure is the median of several runs. The start-ups of the three
+// kinds are interleaved, each kind opening a round in turn, so that a change
+// in the machine's load falls on all of them alike.
 //
 // Without a display (no DISPLAY, no WAYLAND_DISPLAY) and with no platform
 // chosen through QT_QPA_PLATFORM, the offscreen platform is measured; the
