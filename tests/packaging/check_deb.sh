@@ -47,7 +47,8 @@ for command in "$root"/usr/bin/*; do
   name=$(basename "$command")
   page=$root/usr/share/man/man1/$name.1.gz
   [ -f "$page" ] || fail "/usr/bin/$name has no manual page"
-  zcat "$page" | grep -q "^\.TH .*$name $version" || fail "the manual page of $name does not name version $version"
+  zcat "$page" | grep -q "^\.TH .* $version\"" || fail "the manual page of $name does not name version $version"
+  zcat "$page" | grep -qF "$name \- " || fail "the manual page of $name does not name it"
 done
 
 # The copyright file is machine-readable, and the changelog, the metainfo's
