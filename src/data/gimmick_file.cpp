@@ -1,6 +1,7 @@
-#include "shell/gimmick_file.h"
+#include "data/gimmick_file.h"
 
-#include "common/windows1252.h"
+#include "data/gimmick_table.h"
+#include "data/windows1252.h"
 
 namespace gimmick_file {
 
@@ -20,7 +21,7 @@ Row splitFields(const QString& text) {
   return row;
 }
 
-Result parse(const QByteArray& bytes, Table& table) {
+Result parse(const QByteArray& bytes, GimmickTable& table) {
   Result result;
   for (int n = 1; n <= kMaxRecords; ++n) {
     const qsizetype offset = qsizetype{n - 1} * kRecordSize;

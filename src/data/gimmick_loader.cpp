@@ -1,13 +1,10 @@
-#include "shell/module1.h"
+#include "data/gimmick_loader.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
-namespace Module1 {
-
-gimmick_file::Table gim;
-std::int16_t loaded = 0;
+Q_LOGGING_CATEGORY(gimmickData, "torvak.data")
 
 namespace {
 
@@ -22,30 +19,27 @@ QByteArray readOrCreate(const QString& path) {
     // NewOnly: should the file appear meanwhile, it is left untouched.
     QFile created(path);
     if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-      qWarning("%s: could not create it (%s); no gimmicks loaded", qUtf8Printable(path),
-               qUtf8Printable(created.errorString()));
+      qCWarning(gimmickData, "%s: could not create it (%s); no gimmicks loaded",
+                qUtf8Printable(path), qUtf8Printable(created.errorString()));
     }
     return {};
   }
-  qWarning("%s: could not open it (%s); no gimmicks loaded", qUtf8Printable(path),
-           qUtf8Printable(file.errorString()));
+  qCWarning(gimmickData, "%s: could not open it (%s); no gimmicks loaded", qUtf8Printable(path),
+            qUtf8Printable(file.errorString()));
   return {};
 }
 
 }  // namespace
 
-void LoadGimmicks() { LoadGimmicksFrom(QCoreApplication::applicationDirPath()); }
+QString gimmickDataDirectory() { return QCoreApplication::applicationDirPath(); }
 
-void LoadGimmicksFrom(const QString& directory) {
-  if (loaded != 0) return;
-  loaded = 1;  // before opening: a later menu load never retries
-
+GimmickTable loadGimmickTable(const QString& directory) {
   const QString path = QDir(directory).filePath(QStringLiteral("data.dat"));
-  const auto result = gimmick_file::parse(readOrCreate(path), gim);
+  GimmickTable table;
+  const auto result = gimmick_file::parse(readOrCreate(path), table);
   for (const auto& problem : result.problems) {
-    qWarning("%s: record %d: %s", qUtf8Printable(path), problem.record,
-             qUtf8Printable(problem.reason));
+    qCWarning(gimmickData, "%s: record %d: %s", qUtf8Printable(path), problem.record,
+              qUtf8Printable(problem.reason));
   }
+  return table;
 }
-
-}  // namespace Module1

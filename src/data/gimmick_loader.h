@@ -1,23 +1,18 @@
 #pragma once
 
-#include "shell/gimmick_file.h"
+#include "data/gimmick_table.h"
 
+#include <QLoggingCategory>
 #include <QString>
 
-#include <cstdint>
+// Where each problem with data.dat is reported, one line each.
+Q_DECLARE_LOGGING_CATEGORY(gimmickData)
 
-// What the whole program shares: the gimmick table read from data.dat.
-namespace Module1 {
+// The directory whose data.dat the program reads: the directory of its own
+// executable.
+QString gimmickDataDirectory();
 
-// Rows 1 to 156, fields 1 to 7; row 0 and field 0 are always empty.
-extern gimmick_file::Table gim;
-// 0 until the loader first runs; nothing resets it, so data.dat is read once.
-extern std::int16_t loaded;
-
-// Reads data.dat beside the executable, the first time only.
-void LoadGimmicks();
-
-// The loader itself, reading `directory`/data.dat the first time only.
-void LoadGimmicksFrom(const QString& directory);
-
-}  // namespace Module1
+// Reads `directory`/data.dat into a table. A missing file is created empty;
+// an existing one is opened read-only and never written. Whatever goes
+// wrong, the rows read until then are the table.
+GimmickTable loadGimmickTable(const QString& directory);

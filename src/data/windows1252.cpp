@@ -1,4 +1,4 @@
-#include "common/windows1252.h"
+#include "data/windows1252.h"
 
 namespace windows1252 {
 namespace {

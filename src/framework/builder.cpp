@@ -1,7 +1,7 @@
-#include "shell/builder.h"
+#include "framework/builder.h"
 
-#include "shell/caption_button.h"
-#include "shell/line_control.h"
+#include "framework/caption_button.h"
+#include "framework/line_control.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace layout {
+namespace design {
 namespace {
 
 QColor toColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
@@ -31,7 +31,7 @@ Qt::Alignment horizontal(Align align, Qt::Alignment otherwise) {
   return otherwise;
 }
 
-QRect geometryOf(const Control& c) {
+QRect geometryOf(const ControlDesign& c) {
   return QRect(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
 }
 
@@ -55,7 +55,7 @@ void applyColours(QWidget* w, const Look& look, QPalette::ColorRole foreRole,
   w->setPalette(p);
 }
 
-QWidget* makeLabel(const Control& c, QWidget* parent) {
+QWidget* makeLabel(const ControlDesign& c, QWidget* parent) {
   auto* label = new QLabel(QString::fromUtf8(c.text), parent);
   label->setWordWrap(true);  // a caption wraps inside its box, top first
   label->setAlignment(horizontal(c.look.align, Qt::AlignLeft) | Qt::AlignTop);
@@ -63,7 +63,7 @@ QWidget* makeLabel(const Control& c, QWidget* parent) {
   return label;
 }
 
-QWidget* makeTextBox(const Control& c, QWidget* parent) {
+QWidget* makeTextBox(const ControlDesign& c, QWidget* parent) {
   auto* box = new QLineEdit(QString::fromUtf8(c.text), parent);
   box->setReadOnly(c.look.locked);
   box->setAlignment(horizontal(c.look.align, Qt::AlignLeft) | Qt::AlignVCenter);
@@ -72,7 +72,7 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
   return box;
 }
 
-QWidget* makeMultiLineTextBox(const Control& c, QWidget* parent) {
+QWidget* makeMultiLineTextBox(const ControlDesign& c, QWidget* parent) {
   auto* box = new QTextEdit(parent);
   box->setAcceptRichText(false);
   box->setReadOnly(c.look.locked);
@@ -87,13 +87,13 @@ QWidget* makeMultiLineTextBox(const Control& c, QWidget* parent) {
   return box;
 }
 
-QWidget* makeButton(const Control& c, QWidget* parent) {
+QWidget* makeButton(const ControlDesign& c, QWidget* parent) {
   auto* button = new CaptionButton(QString::fromUtf8(c.text), parent);
   button->setAutoDefault(false);
   return button;
 }
 
-QWidget* makeCombo(const Control& c, QWidget* parent, bool editable) {
+QWidget* makeCombo(const ControlDesign& c, QWidget* parent, bool editable) {
   auto* combo = new QComboBox(parent);
   combo->setEditable(editable);
   // No completion: Qt's completes without regard to case and, when the field
@@ -109,13 +109,13 @@ QWidget* makeCombo(const Control& c, QWidget* parent, bool editable) {
   return combo;
 }
 
-QWidget* makeLine(const Control& c, QWidget* parent) {
+QWidget* makeLine(const ControlDesign& c, QWidget* parent) {
   const QLine ends(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
   return new LineControl(ends, c.look.fore.isSet() ? toColor(c.look.fore) : QColor(Qt::black),
                          parent);
 }
 
-QWidget* make(const Control& c, QWidget* parent) {
+QWidget* make(const ControlDesign& c, QWidget* parent) {
   switch (c.kind) {
     case Kind::Label:
       return makeLabel(c, parent);
@@ -135,23 +135,23 @@ QWidget* make(const Control& c, QWidget* parent) {
   return nullptr;
 }
 
-std::vector<const Control*> inTabOrder(const Design& design) {
-  std::vector<const Control*> order;
-  for (const Control& c : design.controls) {
+std::vector<const ControlDesign*> inTabOrder(const FormDesign& design) {
+  std::vector<const ControlDesign*> order;
+  for (const ControlDesign& c : design.controls) {
     if (c.tab >= 0) order.push_back(&c);
   }
   std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->tab < b->tab; });
+                   [](const ControlDesign* a, const ControlDesign* b) { return a->tab < b->tab; });
   return order;
 }
 
 }  // namespace
 
-void build(const Design& design, QWidget* window) {
+void build(const FormDesign& design, QWidget* window) {
   window->setFixedSize(pixels(design.width), pixels(design.height));
   window->setWindowTitle(QString::fromUtf8(design.caption));
 
-  for (const Control& c : design.controls) {
+  for (const ControlDesign& c : design.controls) {
     QWidget* w = make(c, window);
     w->setObjectName(QString::fromUtf8(c.name));
     if (c.kind != Kind::Line) w->setGeometry(geometryOf(c));
@@ -167,7 +167,7 @@ void build(const Design& design, QWidget* window) {
   }
 
   QWidget* previous = nullptr;
-  for (const Control* c : inTabOrder(design)) {
+  for (const ControlDesign* c : inTabOrder(design)) {
     auto* w = window->findChild<QWidget*>(QString::fromUtf8(c->name), Qt::FindDirectChildrenOnly);
     if (w->focusPolicy() == Qt::NoFocus) continue;
     if (previous) QWidget::setTabOrder(previous, w);
@@ -175,12 +175,12 @@ void build(const Design& design, QWidget* window) {
   }
 }
 
-QWidget* firstInTabOrder(const Design& design, QWidget* window) {
-  for (const Control* c : inTabOrder(design)) {
+QWidget* firstInTabOrder(const FormDesign& design, QWidget* window) {
+  for (const ControlDesign* c : inTabOrder(design)) {
     auto* w = window->findChild<QWidget*>(QString::fromUtf8(c->name), Qt::FindDirectChildrenOnly);
     if (w->focusPolicy() != Qt::NoFocus && !w->isHidden()) return w;
   }
   return nullptr;
 }
 
-}  // namespace layout
+}  // namespace design

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "shell/layout.h"
+#include "framework/form_design.h"
 
 class QWidget;
 
-namespace layout {
+namespace design {
 
 // Builds every control of `design` as a child of `window` in its design state,
 // sizes the window to its client area and chains the tab order.
-void build(const Design& design, QWidget* window);
+void build(const FormDesign& design, QWidget* window);
 
 // The control that takes the focus when the window opens: the focusable one
 // with the lowest tab index.
-QWidget* firstInTabOrder(const Design& design, QWidget* window);
+QWidget* firstInTabOrder(const FormDesign& design, QWidget* window);
 
-}  // namespace layout
+}  // namespace design

@@ -1,4 +1,4 @@
-#include "shell/caption_button.h"
+#include "framework/caption_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "shell/fonts.h"
+#include "framework/fonts.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 // A window's design state, written once as a table: one row per control in
 // the order of the window's layout. The shared builder turns a table into
 // widgets (object name = control name, twips / 15 = pixels).
-namespace layout {
+namespace design {
 
 enum class Kind {
   Label,
@@ -58,7 +59,7 @@ struct Look {
   const char* accessible = nullptr;         // what a screen reader calls the control
 };
 
-struct Control {
+struct ControlDesign {
   const char* name;
   Kind kind;
   const char* text = "";
@@ -68,14 +69,29 @@ struct Control {
   Look look = {};
 };
 
-struct Design {
+struct FormDesign {
   const char* name;
   const char* caption;
   int width = 0, height = 0;  // client area, twips
-  std::span<const Control> controls;
+  std::span<const ControlDesign> controls;
 };
 
-// Twips to logical pixels at 96 dots per inch.
+// Twips to logical pixels at 96 dots per inch, to the nearest pixel.
 constexpr int pixels(int twips) { return (twips + 7) / 15; }
 
-}  // namespace layout
+// The row of `form` named `name`; nullptr when the form has none. Usable at
+// compile time, where it checks the names that code uses.
+constexpr const ControlDesign* find(const FormDesign& form, std::string_view name) {
+  for (const ControlDesign& c : form.controls) {
+    if (std::string_view(c.name) == name) return &c;
+  }
+  return nullptr;
+}
+
+// Whether `form` has a control of that name and kind.
+constexpr bool has(const FormDesign& form, std::string_view name, Kind kind) {
+  const ControlDesign* c = find(form, name);
+  return c && c->kind == kind;
+}
+
+}  // namespace design

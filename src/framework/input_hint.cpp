@@ -1,4 +1,4 @@
-#include "shell/input_hint.h"
+#include "framework/input_hint.h"
 
 #include <QComboBox>
 #include <QLabel>

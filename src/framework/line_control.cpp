@@ -1,4 +1,4 @@
-#include "shell/line_control.h"
+#include "framework/line_control.h"
 
 #include <QPainter>
 

@@ -1,8 +1,9 @@
-#include "shell/window.h"
+#include "framework/window.h"
 
-#include "shell/builder.h"
-#include "shell/windows.h"
+#include "framework/builder.h"
+#include "framework/window_registry.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -30,13 +31,13 @@ class WindowFrame : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override {
     QWidget::closeEvent(event);
-    windows::endProgram();
+    WindowRegistry::endProgram();
   }
 };
 
 }  // namespace
 
-Window::Window(const layout::Design& design) : design_(design) {}
+Window::Window(const design::FormDesign& design) : design_(design) {}
 
 Window::~Window() {
   // Widgets cannot outlive the application object; at exit they are gone.
@@ -48,7 +49,7 @@ QString Window::name() const { return QString::fromUtf8(design_.name); }
 void Window::load() {
   if (widget_) return;
   widget_ = new WindowFrame;
-  layout::build(design_, widget_);
+  design::build(design_, widget_);
   connectHandlers();
   Form_Load();
 }
@@ -71,17 +72,15 @@ void Window::show() {
     widget_->move(frame.topLeft());
   }
   widget_->show();
-  if (QWidget* first = layout::firstInTabOrder(design_, widget_)) first->setFocus();
+  if (QWidget* first = design::firstInTabOrder(design_, widget_)) first->setFocus();
   widget_->activateWindow();
 }
 
 void Window::switchTo(const QString& target) {
-  if (!windows::find(target)) return;  // a route to a window not built yet
+  if (!WindowRegistry::find(target)) return;  // a route to a window not built yet
   unload();
-  windows::show(target);
+  WindowRegistry::show(target);
 }
-
-QString Window::text(const QString& controlName) const { return textOf(control(controlName)); }
 
 QString Window::textOf(const QWidget* w) {
   if (auto* box = qobject_cast<const QLineEdit*>(w)) return box->text();
@@ -92,8 +91,7 @@ QString Window::textOf(const QWidget* w) {
   return {};
 }
 
-void Window::setText(const QString& controlName, const QString& value) {
-  QWidget* w = control(controlName);
+void Window::setTextOf(QWidget* w, const QString& value) {
   if (auto* box = qobject_cast<QLineEdit*>(w)) {
     box->setText(value);
     box->setCursorPosition(0);  // a long name shows its beginning
@@ -106,10 +104,4 @@ void Window::setText(const QString& controlName, const QString& value) {
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
     button->setText(value);
   }
-}
-
-QAbstractButton* Window::button(const QString& controlName) const {
-  auto* b = control<QAbstractButton>(controlName);
-  Q_ASSERT_X(b, "Window::onClick", "no button of that name in the layout");
-  return b;
 }

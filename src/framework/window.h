@@ -1,8 +1,7 @@
 #pragma once
 
-#include "shell/layout.h"
+#include "framework/form_design.h"
 
-#include <QAbstractButton>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -15,11 +14,11 @@ class Window : public QObject {
   Q_OBJECT
 
  public:
-  explicit Window(const layout::Design& design);
+  explicit Window(const design::FormDesign& design);
   ~Window() override;
 
   QString name() const;
-  const layout::Design& design() const { return design_; }
+  const design::FormDesign& design() const { return design_; }
   bool isLoaded() const { return widget_ != nullptr; }
   QWidget* widget() const { return widget_; }  // nullptr while not loaded
 
@@ -32,10 +31,13 @@ class Window : public QObject {
 
   // The text a control shows: a box's text, a combo's text, a caption.
   static QString textOf(const QWidget* control);
+  static void setTextOf(QWidget* control, const QString& value);
 
-  // A control of the loaded window by name; nullptr when there is none.
+  // A control of the loaded window by a name known only at run time;
+  // nullptr when there is none. The window's own code names its controls
+  // through FormWindow, where the compiler checks them.
   template <typename T = QWidget>
-  T* control(const QString& controlName) const {
+  T* findControl(const QString& controlName) const {
     return widget_ ? widget_->findChild<T*>(controlName) : nullptr;
   }
 
@@ -47,18 +49,7 @@ class Window : public QObject {
   // The window switch: unload this window, then load and show `target`.
   void switchTo(const QString& target);
 
-  // The text a control shows: a box's text, a combo's text, a caption.
-  QString text(const QString& controlName) const;
-  void setText(const QString& controlName, const QString& value);
-
-  template <typename Handler>
-  void onClick(const QString& controlName, void (Handler::*handler)()) {
-    connect(button(controlName), &QAbstractButton::clicked, static_cast<Handler*>(this), handler);
-  }
-
  private:
-  QAbstractButton* button(const QString& controlName) const;
-
-  const layout::Design& design_;
+  const design::FormDesign& design_;
   QPointer<QWidget> widget_;
 };

@@ -1,12 +1,11 @@
-#include "shell/windows.h"
+#include "framework/window_registry.h"
 
-#include "shell/window.h"
+#include "framework/window.h"
 
 #include <QCoreApplication>
 
 #include <vector>
 
-namespace windows {
 namespace {
 
 std::vector<std::unique_ptr<Window>>& all() {
@@ -16,36 +15,34 @@ std::vector<std::unique_ptr<Window>>& all() {
 
 }  // namespace
 
-void add(std::unique_ptr<Window> window) {
+void WindowRegistry::add(std::unique_ptr<Window> window) {
   Q_ASSERT(!find(window->name()));
   all().push_back(std::move(window));
 }
 
-Window* find(const QString& name) {
+Window* WindowRegistry::find(const QString& name) {
   for (const auto& w : all()) {
     if (w->name() == name) return w.get();
   }
   return nullptr;
 }
 
-void show(const QString& name) {
+void WindowRegistry::show(const QString& name) {
   if (Window* w = find(name)) w->show();
 }
 
-Window* current() {
+Window* WindowRegistry::current() {
   for (const auto& w : all()) {
     if (w->isLoaded()) return w.get();
   }
   return nullptr;
 }
 
-void endProgram() {
+void WindowRegistry::endProgram() {
   unloadAll();
   QCoreApplication::exit(0);
 }
 
-void unloadAll() {
+void WindowRegistry::unloadAll() {
   for (const auto& w : all()) w->unload();
 }
-
-}  // namespace windows

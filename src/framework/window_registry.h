@@ -8,21 +8,23 @@ class Window;
 
 // Every window of the program, reachable by name. Windows know one another
 // only through this: a switch names its target and the registry finds it.
-namespace windows {
+// The start-up code fills it once; it holds each window for the whole run.
+class WindowRegistry {
+ public:
+  WindowRegistry() = delete;
 
-void add(std::unique_ptr<Window> window);
-Window* find(const QString& name);
+  static void add(std::unique_ptr<Window> window);
+  static Window* find(const QString& name);
 
-// Loads (if needed) and shows the window of that name.
-void show(const QString& name);
+  // Loads (if needed) and shows the window of that name.
+  static void show(const QString& name);
 
-// The window on screen, or nullptr.
-Window* current();
+  // The window on screen, or nullptr.
+  static Window* current();
 
-// Ends the program at once: every window goes and the event loop stops.
-void endProgram();
+  // Ends the program at once: every window goes and the event loop stops.
+  static void endProgram();
 
-// Unloads every window (used at start-up of each test case).
-void unloadAll();
-
-}  // namespace windows
+  // Unloads every window (used at start-up of each test case).
+  static void unloadAll();
+};

@@ -1,4 +1,4 @@
-#include "common/colour.h"
+#include "rules/colour.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "common/numbers.h"
+#include "rules/numbers.h"
 
 #include <cmath>
 #include <limits>

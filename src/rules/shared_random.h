@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+
 // The program's one pseudo-random sequence. It starts from the same state in
 // every run, so until the wrestler name generator reseeds it every random
 // result of a run repeats from run to run.
@@ -21,5 +24,13 @@ void restart();
 // Seconds since midnight, local time, with their fraction: the name
 // generator seeds with it.
 float secondsSinceMidnight();
+
+// Values that come before the sequence's own: while a source is set, each
+// draw asks it first and uses what it gives; when it gives nothing the draw
+// continues the sequence, which the given values do not advance. The program
+// sets none; tests set one to know what each draw returns. An empty source
+// unsets it.
+using Source = std::function<std::optional<float>()>;
+void setSource(Source source);
 
 }  // namespace shared_random

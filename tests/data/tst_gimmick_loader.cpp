@@ -1,6 +1,7 @@
-#include "common/windows1252.h"
-#include "shell/gimmick_file.h"
-#include "shell/module1.h"
+#include "data/windows1252.h"
+#include "data/gimmick_file.h"
+#include "data/gimmick_loader.h"
+#include "data/gimmick_table_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,11 +47,11 @@ void makeWritable(const QString& path) {
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-int filledRows() {
+int filledRows(const GimmickTable& table) {
   int rows = 0;
-  for (int r = 1; r <= gimmick_file::kMaxRecords; ++r) {
+  for (int r = 1; r <= GimmickTable::kRows; ++r) {
     bool any = false;
-    for (int f = 1; f <= gimmick_file::kFields; ++f) any = any || !Module1::gim[r][f].isEmpty();
+    for (int f = 1; f <= GimmickTable::kFields; ++f) any = any || !table[r][f].isEmpty();
     if (any) rows = r;
   }
   return rows;
@@ -78,15 +79,11 @@ class GimmickLoaderTest : public QObject {
     return file.readAll();
   }
 
-  void loadFresh() {
-    Module1::loaded = 0;
-    Module1::gim = {};
-    Module1::LoadGimmicksFrom(dir_.path());
-  }
+  GimmickTable load() const { return loadGimmickTable(dir_.path()); }
 
-  void checkBordersEmpty() {
-    for (int f = 0; f <= gimmick_file::kFields; ++f) QVERIFY(Module1::gim[0][f].isEmpty());
-    for (int r = 0; r <= gimmick_file::kMaxRecords; ++r) QVERIFY(Module1::gim[r][0].isEmpty());
+  static void checkBordersEmpty(const GimmickTable& table) {
+    for (int f = 0; f <= GimmickTable::kFields; ++f) QVERIFY(table[0][f].isEmpty());
+    for (int r = 0; r <= GimmickTable::kRows; ++r) QVERIFY(table[r][0].isEmpty());
   }
 
  private Q_SLOTS:
@@ -110,6 +107,8 @@ class GimmickLoaderTest : public QObject {
     QTest::newRow("200 records, 156 read") << records(200) << 156 << false;
     QTest::newRow("last record without padding")
         << records(2) + rec("x,1,2,3,4,5,6").left(2 + 13) << 3 << false;
+    QTest::newRow("a record of exactly 126 bytes of text")
+        << records(1) + rec("a,b,c,d,e,f," + QByteArray(114, 'x')) + records(1) << 3 << false;
     QTest::newRow("length above 126 ends the load")
         << records(2) + rawRecord(127, "a,b,c,d,e,f,g") + records(1) << 2 << true;
     QTest::newRow("length 65535 ends the load")
@@ -127,9 +126,9 @@ class GimmickLoaderTest : public QObject {
     QFETCH(bool, warns);
     writeFile(bytes);
     if (warns) QTest::ignoreMessage(QtWarningMsg, QRegularExpression("data\\.dat: record \\d+: "));
-    loadFresh();
-    QCOMPARE(filledRows(), rows);
-    checkBordersEmpty();
+    const GimmickTable table = load();
+    QCOMPARE(filledRows(table), rows);
+    checkBordersEmpty(table);
     QCOMPARE(fileBytes(), bytes);  // never written
   }
 
@@ -146,6 +145,9 @@ class GimmickLoaderTest : public QObject {
     QTest::newRow("six bare commas") << QByteArray(",,,,,,") << QStringList(7, QString());
     QTest::newRow("too few commas keep what they have")
         << QByteArray("name,move") << QStringList{"name", "move", "", "", "", "", ""};
+    QTest::newRow("126 bytes of text, the most a record holds")
+        << QByteArray("a,b,c,d,e,f," + QByteArray(114, 'x'))
+        << QStringList{"a", "b", "c", "d", "e", "f", QString(114, u'x')};
     QTest::newRow("Windows-1252 bytes")
         << QByteArray("Caf\xE9,\x80,\x92,\x9F,\x81,\xA0,\xFF")
         << QStringList{QString::fromUtf8("Café"), QString::fromUtf8("€"), QString::fromUtf8("’"),
@@ -159,29 +161,29 @@ class GimmickLoaderTest : public QObject {
     writeFile(rec(text) + records(1));
     if (text.count(',') < 6)
       QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fewer than six commas"));
-    loadFresh();
-    for (int f = 1; f <= gimmick_file::kFields; ++f) QCOMPARE(Module1::gim[1][f], fields[f - 1]);
-    QCOMPARE(Module1::gim[2][1], QString("G1"));  // loading went on
-    checkBordersEmpty();
+    const GimmickTable table = load();
+    for (int f = 1; f <= GimmickTable::kFields; ++f) QCOMPARE(table[1][f], fields[f - 1]);
+    QCOMPARE(table[2][1], QString("G1"));  // loading went on
+    checkBordersEmpty(table);
   }
 
   void readsOnlyOnce() {
     writeFile(records(2));
-    loadFresh();
-    QCOMPARE(filledRows(), 2);
+    GimmickTableStore store([this] { return load(); });
+    QVERIFY(!store.isLoaded());
+    store.loadOnce();
+    QVERIFY(store.isLoaded());
+    QCOMPARE(filledRows(store.table()), 2);
     writeFile(records(5));
-    Module1::LoadGimmicksFrom(dir_.path());
-    QCOMPARE(filledRows(), 2);
-    QCOMPARE(Module1::loaded, std::int16_t{1});
+    store.loadOnce();
+    QCOMPARE(filledRows(store.table()), 2);
   }
 
   void missingFileIsCreatedEmpty() {
     QVERIFY(!QFile::exists(path()));
-    loadFresh();
-    QCOMPARE(filledRows(), 0);
+    QCOMPARE(filledRows(load()), 0);
     QVERIFY(QFile::exists(path()));
     QCOMPARE(QFileInfo(path()).size(), 0);
-    QCOMPARE(Module1::loaded, std::int16_t{1});
   }
 
   void readOnlyFileStillLoads() {
@@ -192,8 +194,7 @@ class GimmickLoaderTest : public QObject {
     QFile probe(path());
     const bool writable = probe.open(QIODevice::ReadWrite);
     probe.close();
-    loadFresh();
-    const int rows = filledRows();
+    const int rows = filledRows(load());
     const QByteArray after = fileBytes();
     makeWritable(path());
     QVERIFY2(!writable, "the file could still be opened for writing");
@@ -208,15 +209,12 @@ class GimmickLoaderTest : public QObject {
     const bool creatable = probe.open(QIODevice::WriteOnly);
     probe.remove();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("data\\.dat: could not create it"));
-    Module1::loaded = 0;
-    Module1::gim = {};
-    Module1::LoadGimmicksFrom(locked.path());
+    const GimmickTable table = loadGimmickTable(locked.path());
     const bool created = QFile::exists(locked.filePath("data.dat"));
     makeWritable(locked.path());
     QVERIFY2(!creatable, "the directory still took a new file");
     QVERIFY(!created);
-    QCOMPARE(filledRows(), 0);
-    QCOMPARE(Module1::loaded, std::int16_t{1});
+    QCOMPARE(filledRows(table), 0);
   }
 };
 

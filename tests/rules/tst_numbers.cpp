@@ -1,5 +1,5 @@
-#include "common/colour.h"
-#include "common/numbers.h"
+#include "rules/colour.h"
+#include "rules/numbers.h"
 
 #include <QTest>
 

@@ -1,17 +1,21 @@
-#include "common/shared_random.h"
-#include "scripted_random.h"
+#include "rules/shared_random.h"
+#include "scoped_random_source.h"
 
 #include <QTest>
 
+#include <memory>
 #include <vector>
 
 class SharedRandomTest : public QObject {
   Q_OBJECT
 
+  std::unique_ptr<ScopedRandomSource> random_;
+
  private Q_SLOTS:
   void init() {
     shared_random::restart();
-    shared_random::clearScript();
+    random_.reset();
+    random_ = std::make_unique<ScopedRandomSource>();
   }
 
   void valuesStayInRange() {
@@ -53,9 +57,9 @@ class SharedRandomTest : public QObject {
 
   void wholeDrawBounds() {
     QFETCH(int, n);
-    shared_random::scriptNext(0.0f);
+    random_->queue(0.0f);
     QCOMPARE(shared_random::wholeDraw(n), 1);
-    shared_random::scriptNext(shared_random::kLargestBelowOne);
+    random_->queue(ScopedRandomSource::kLargestBelowOne);
     QCOMPARE(shared_random::wholeDraw(n), n);
     std::vector<int> seen(n + 2, 0);
     for (int i = 0; i < 50 * n; ++i) {
@@ -69,11 +73,11 @@ class SharedRandomTest : public QObject {
   void scriptedValuesComeFirst() {
     const float natural = shared_random::next();
     shared_random::restart();
-    shared_random::scriptNext(0.25f);
-    shared_random::scriptNext(0.5f);
+    random_->queue(0.25f);
+    random_->queue(0.5f);
     QCOMPARE(shared_random::next(), 0.25f);
     QCOMPARE(shared_random::next(), 0.5f);
-    QCOMPARE(shared_random::scriptedLeft(), 0);
+    QCOMPARE(random_->left(), 0);
     // Scripted values do not advance the sequence itself.
     QCOMPARE(shared_random::next(), natural);
   }

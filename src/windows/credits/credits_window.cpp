@@ -1,13 +1,13 @@
-#include "shell/credits.h"
+#include "windows/credits/credits_window.h"
 
 #include <QStringList>
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name        kind                     text                           left   top  width height font                      tab
   {"Label1",   Kind::Label,            "Torvak Utilities -- Credits",     0,    0, 8055, 855, {kShowcard, 21.75, Regular}, 0, {.fore = kNavy, .align = Align::Centre}},
   {"Text1",    Kind::MultiLineTextBox, "",                             1080, 1440, 5895, 3015, {kArial, 11.25, Bold},      1, {.back = kPaleGrey, .align = Align::Centre, .accessible = "Thanks"}},
@@ -16,15 +16,17 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"Credits", "TVU -- Credits", 8100, 5070, kControls};
+}  // namespace
+
+constexpr design::FormDesign CreditsWindow::kDesign{"Credits", "TVU -- Credits", 8100, 5070, kControls};
+
+namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
 }  // namespace
 
-Credits::Credits() : Window(kDesign) {}
-
-QString Credits::creditLines() {
+QString CreditsWindow::creditLines() {
   return QStringList{
       "Programmed by Dale Whitcombe",
       "A Gritstone Games production",
@@ -32,7 +34,7 @@ QString Credits::creditLines() {
       .join(kLineBreak);
 }
 
-QString Credits::thanksLines() {
+QString CreditsWindow::thanksLines() {
   return QStringList{
       "Thank you for downloading and using Torvak Utilities!",
       "Thanks to Marcus Fenwright, maker of the Ringside Booker games, who also got me "
@@ -49,11 +51,11 @@ QString Credits::thanksLines() {
       .join(kLineBreak);
 }
 
-void Credits::connectHandlers() { onClick("Command1", &Credits::Command1_Click); }
+void CreditsWindow::connectHandlers() { onClick("Command1", &CreditsWindow::Command1_Click); }
 
-void Credits::Form_Load() {
+void CreditsWindow::Form_Load() {
   setText("Label2", creditLines());
   setText("Text1", thanksLines());
 }
 
-void Credits::Command1_Click() { switchTo("MainMenu"); }
+void CreditsWindow::Command1_Click() { switchTo("MainMenu"); }

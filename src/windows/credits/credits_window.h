@@ -1,15 +1,15 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/form_window.h"
 
 #include <QString>
 
 // Who made the program and whom it thanks.
-class Credits : public Window {
+class CreditsWindow : public FormWindow<CreditsWindow> {
   Q_OBJECT
 
  public:
-  Credits();
+  static const design::FormDesign kDesign;  // credits_window.cpp
 
   // The texts put into the window at every load.
   static QString creditLines();

@@ -1,19 +1,18 @@
-#include "generators/fini_gimm.h"
+#include "windows/generators/gimmick_finisher_generator.h"
 
-#include "common/shared_random.h"
-#include "shell/gimmick_file.h"
-#include "shell/module1.h"
+#include "rules/shared_random.h"
+#include "data/gimmick_table.h"
 
 #include <QComboBox>
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 constexpr const char* kPrompt[] = {"Select The Gimmick You Require:"};
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name        kind           text                                       left   top  width height font                      tab
   {"Label1",   Kind::Label,   "Torvak Finisher Generator for Gimmicks",   1800,  120, 6975, 375, {kShowcard, 15.75, Bold}, 0, {.fore = kNavy}},
   {"Label2",   Kind::Label,   "Click on the gimmick your wrestler uses to recieve a set of finishers applicable to that gimmick",
@@ -28,40 +27,41 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"FiniGimm", "Gimmick => Finisher Generator", 10485, 2655, kControls};
-
-constexpr int kRows = gimmick_file::kMaxRecords;
-
 }  // namespace
 
-FiniGimm::FiniGimm() : Window(kDesign) {}
+constexpr design::FormDesign GimmickFinisherGenerator::kDesign{"FiniGimm", "Gimmick => Finisher Generator", 10485, 2655, kControls};
 
-void FiniGimm::connectHandlers() {
-  onClick("Command1", &FiniGimm::Command1_Click);
-  onClick("Command2", &FiniGimm::Command2_Click);
+constexpr int kRows = GimmickTable::kRows;
+
+GimmickFinisherGenerator::GimmickFinisherGenerator(const GimmickTable& gimmicks)
+    : gimmicks_(gimmicks) {}
+
+void GimmickFinisherGenerator::connectHandlers() {
+  onClick("Command1", &GimmickFinisherGenerator::Command1_Click);
+  onClick("Command2", &GimmickFinisherGenerator::Command2_Click);
 }
 
 // Every row is listed, empty ones too, after the prompt of the design list.
-void FiniGimm::Form_Load() {
+void GimmickFinisherGenerator::Form_Load() {
   auto* list = control<QComboBox>("Combo1");
-  for (int r = 1; r <= kRows; ++r) list->addItem(Module1::gim[r][1]);
+  for (int r = 1; r <= kRows; ++r) list->addItem(gimmicks_[r][1]);
 }
 
 // The first row whose name is the whole box text, case included, wins. With
 // no match the last matched row stays chosen; before any match that is row
 // 0, whose fields are all empty.
-void FiniGimm::Command1_Click() {
+void GimmickFinisherGenerator::Command1_Click() {
   const QString chosen = text("Combo1");
   for (int r = 1; r <= kRows; ++r) {
-    if (Module1::gim[r][1] == chosen) {
-      myno = static_cast<std::int16_t>(r);
+    if (gimmicks_[r][1] == chosen) {
+      row_ = r;
       break;
     }
   }
-  numb = static_cast<std::int16_t>(shared_random::wholeDraw(3));
+  roll_ = shared_random::wholeDraw(3);
   // Finisher k sits in field k + 1, its note in field k + 4.
-  setText("Text1", Module1::gim[myno][numb + 1]);
-  setText("Text2", Module1::gim[myno][numb + 4]);
+  setText("Text1", gimmicks_[row_][roll_ + 1]);
+  setText("Text2", gimmicks_[row_][roll_ + 4]);
 }
 
-void FiniGimm::Command2_Click() { switchTo("MainMenu"); }
+void GimmickFinisherGenerator::Command2_Click() { switchTo("MainMenu"); }

@@ -1,16 +1,20 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/form_window.h"
 
-#include <cstdint>
+class GimmickTable;
 
 // Offers one of the three finishers the gimmick table holds for the gimmick
 // chosen in the list, with its note.
-class FiniGimm : public Window {
+class GimmickFinisherGenerator : public FormWindow<GimmickFinisherGenerator> {
   Q_OBJECT
 
  public:
-  FiniGimm();
+  static const design::FormDesign kDesign;  // gimmick_finisher_generator.cpp
+
+  // The table is the run's, read when the menu first loaded; the window only
+  // reads it.
+  explicit GimmickFinisherGenerator(const GimmickTable& gimmicks);
 
  protected:
   void connectHandlers() override;
@@ -22,6 +26,7 @@ class FiniGimm : public Window {
 
  private:
   // Kept for the whole run: reopening the window does not reset them.
-  std::int16_t myno = 0;  // the row of the last gimmick matched; 0 before any
-  std::int16_t numb = 0;  // the last roll, 1 to 3
+  const GimmickTable& gimmicks_;
+  int row_ = 0;   // the row of the last gimmick matched; 0 before any
+  int roll_ = 0;  // the last roll, 1 to 3
 };

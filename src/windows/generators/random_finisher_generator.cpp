@@ -1,10 +1,12 @@
-#include "generators/finisher.h"
+#include "windows/generators/random_finisher_generator.h"
 
-#include "common/shared_random.h"
+#include "rules/shared_random.h"
+
+#include <QStringList>
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 constexpr const char* kStyles[] = {
     "Move",
@@ -16,7 +18,7 @@ constexpr const char* kStyles[] = {
 };
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name        kind           text                         left   top  width height font                          tab
   {"Label1",   Kind::Label,   "Torvak Utilities",            720,    0, 6855, 615, {kShowcard, 26.25, Bold},     0, {.fore = kNavy}},
   {"Label2",   Kind::Label,   "Random Finisher Generator",  1680,  600, 5055, 375, {kShowcard, 15.75, Bold},     1, {.fore = kNavy}},
@@ -27,7 +29,11 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"Finisher", "Random Finisher Generator", 8430, 2715, kControls};
+}  // namespace
+
+constexpr design::FormDesign RandomFinisherGenerator::kDesign{"Finisher", "Random Finisher Generator", 8430, 2715, kControls};
+
+namespace {
 
 // clang-format off
 constexpr const char* kAdjectives[100] = {
@@ -70,75 +76,64 @@ constexpr const char* kMoves[100] = {
 };
 // clang-format on
 
+// The words of each style, in the order they are drawn and joined.
+enum class Word { Adjective, Moniker, Move };
+struct Style {
+  const char* name;
+  std::array<Word, 3> words;
+  int count;
+};
+
+constexpr Style kStyleWords[] = {
+    {"Move", {Word::Move}, 1},
+    {"Moniker + Move", {Word::Moniker, Word::Move}, 2},
+    {"Adjective + Move", {Word::Adjective, Word::Move}, 2},
+    {"Moniker + Adjective + Move", {Word::Moniker, Word::Adjective, Word::Move}, 3},
+    {"Adjective + Moniker + Move", {Word::Adjective, Word::Moniker, Word::Move}, 3},
+    {"Two Moves", {Word::Move, Word::Move}, 2},
+};
+
 void fill(std::array<QString, 101>& table, const char* const (&words)[100]) {
   for (int slot = 1; slot <= 100; ++slot) table[slot] = QString::fromUtf8(words[slot - 1]);
 }
 
 }  // namespace
 
-Finisher::Finisher() : Window(kDesign) {}
-
-void Finisher::connectHandlers() {
-  onClick("Command1", &Finisher::Command1_Click);
-  onClick("Command2", &Finisher::Command2_Click);
+void RandomFinisherGenerator::connectHandlers() {
+  onClick("Command1", &RandomFinisherGenerator::Command1_Click);
+  onClick("Command2", &RandomFinisherGenerator::Command2_Click);
 }
 
-void Finisher::Form_Load() {
-  fill(Adjectives, kAdjectives);
-  fill(Moves, kMoves);
-  fill(Monikers, kMonikers);
+void RandomFinisherGenerator::Form_Load() {
+  fill(adjectives_, kAdjectives);
+  fill(moves_, kMoves);
+  fill(monikers_, kMonikers);
 }
 
-// Each style is its own exact, case-sensitive comparison with the whole text
-// of the style box; any other text builds nothing and empties the result.
-void Finisher::Command1_Click() {
-  FinisherName.clear();
+// A style is an exact, case-sensitive match of the whole text of the style
+// box; any other text builds nothing and empties the result.
+void RandomFinisherGenerator::Command1_Click() {
+  const auto tableOf = [this](Word kind) -> const WordTable& {
+    switch (kind) {
+      case Word::Adjective:
+        return adjectives_;
+      case Word::Moniker:
+        return monikers_;
+      case Word::Move:
+        break;
+    }
+    return moves_;
+  };
   const QString style = text("Combo1");
-  if (style == "Move") {
-    AddMove();
+  QStringList words;
+  for (const Style& candidate : kStyleWords) {
+    if (style != QLatin1String(candidate.name)) continue;
+    // One draw per word, so the two moves of "Two Moves" may be the same word.
+    for (int w = 0; w < candidate.count; ++w) {
+      words << tableOf(candidate.words[w])[shared_random::wholeDraw(100)];
+    }
   }
-  if (style == "Two Moves") {
-    AddMove();
-    FinisherName += " ";
-    AddMove();
-  }
-  if (style == "Moniker + Move") {
-    AddMoniker();
-    FinisherName += " ";
-    AddMove();
-  }
-  if (style == "Adjective + Move") {
-    AddAdjective();
-    FinisherName += " ";
-    AddMove();
-  }
-  if (style == "Moniker + Adjective + Move") {
-    AddMoniker();
-    FinisherName += " ";
-    AddAdjective();
-    FinisherName += " ";
-    AddMove();
-  }
-  if (style == "Adjective + Moniker + Move") {
-    AddAdjective();
-    FinisherName += " ";
-    AddMoniker();
-    FinisherName += " ";
-    AddMove();
-  }
-  ShowName();
+  setText("Text1", words.join(u' '));
 }
 
-void Finisher::Command2_Click() { switchTo("MainMenu"); }
-
-void Finisher::AddAdjective() { addWord(Adjectives); }
-void Finisher::AddMoniker() { addWord(Monikers); }
-void Finisher::AddMove() { addWord(Moves); }
-
-// One draw per word, so the two moves of "Two Moves" may be the same word.
-void Finisher::addWord(const WordTable& table) {
-  WordIndex = static_cast<std::int16_t>(shared_random::wholeDraw(100));
-  FinisherName += table[WordIndex];
-}
-
-void Finisher::ShowName() { setText("Text1", FinisherName); }
+void RandomFinisherGenerator::Command2_Click() { switchTo("MainMenu"); }

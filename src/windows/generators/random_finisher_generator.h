@@ -1,19 +1,18 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/form_window.h"
 
 #include <QString>
 
 #include <array>
-#include <cstdint>
 
 // Makes up names for finishing moves from adjective, moniker and move tables,
 // in the style picked or typed in the style box.
-class Finisher : public Window {
+class RandomFinisherGenerator : public FormWindow<RandomFinisherGenerator> {
   Q_OBJECT
 
  public:
-  Finisher();
+  static const design::FormDesign kDesign;  // random_finisher_generator.cpp
 
  protected:
   void connectHandlers() override;
@@ -24,18 +23,9 @@ class Finisher : public Window {
   void Command2_Click();
 
  private:
-  void AddAdjective();
-  void AddMoniker();
-  void AddMove();
-  void ShowName();
-
   // Slots 1 to 100; slot 0 is never drawn.
   using WordTable = std::array<QString, 101>;
-  WordTable Adjectives;
-  WordTable Monikers;
-  WordTable Moves;
-  QString FinisherName;
-  std::int16_t WordIndex = 0;
-
-  void addWord(const WordTable& table);
+  WordTable adjectives_;
+  WordTable monikers_;
+  WordTable moves_;
 };

@@ -1,13 +1,13 @@
-#include "generators/name_gen.h"
+#include "windows/generators/wrestler_name_generator.h"
 
-#include "common/shared_random.h"
+#include "rules/shared_random.h"
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name        kind             text                       left   top  width height font                      tab
   {"Label1",   Kind::Label,    "Torvak Utilities",          120,  120, 6855, 615, {kShowcard, 26.25, Bold}, 0, {.fore = kNavy}},
   {"Label2",   Kind::Label,    "Wrestler Name Generator",  1200,  840, 4575, 375, {kShowcard, 14.25, Bold}, 1, {.fore = kNavy}},
@@ -17,7 +17,11 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"NameGen", "Wrestler Name Generator", 6975, 2595, kControls};
+}  // namespace
+
+constexpr design::FormDesign WrestlerNameGenerator::kDesign{"NameGen", "Wrestler Name Generator", 6975, 2595, kControls};
+
+namespace {
 
 // clang-format off
 constexpr const char* kFirstNames[150] = {
@@ -54,26 +58,24 @@ constexpr const char* kSurnames[100] = {
 
 }  // namespace
 
-NameGen::NameGen() : Window(kDesign) {}
-
-void NameGen::connectHandlers() {
-  onClick("Command1", &NameGen::Command1_Click);
-  onClick("Command2", &NameGen::Command2_Click);
+void WrestlerNameGenerator::connectHandlers() {
+  onClick("Command1", &WrestlerNameGenerator::Command1_Click);
+  onClick("Command2", &WrestlerNameGenerator::Command2_Click);
 }
 
 // The one place the program seeds its random sequence, at every load.
-void NameGen::Form_Load() {
+void WrestlerNameGenerator::Form_Load() {
   shared_random::reseed(shared_random::secondsSinceMidnight());
   for (int slot = 1; slot <= 150; ++slot)
-    FirstNames[slot] = QString::fromUtf8(kFirstNames[slot - 1]);
-  for (int slot = 1; slot <= 100; ++slot) Surnames[slot] = QString::fromUtf8(kSurnames[slot - 1]);
+    firstNames_[slot] = QString::fromUtf8(kFirstNames[slot - 1]);
+  for (int slot = 1; slot <= 100; ++slot) surnames_[slot] = QString::fromUtf8(kSurnames[slot - 1]);
 }
 
 // The first name is always drawn before the surname.
-void NameGen::Command1_Click() {
-  FirstIndex = static_cast<std::int16_t>(shared_random::wholeDraw(150));
-  SurnameIndex = static_cast<std::int16_t>(shared_random::wholeDraw(100));
-  setText("Text1", FirstNames[FirstIndex] + " " + Surnames[SurnameIndex]);
+void WrestlerNameGenerator::Command1_Click() {
+  const int first = shared_random::wholeDraw(150);
+  const int surname = shared_random::wholeDraw(100);
+  setText("Text1", firstNames_[first] + " " + surnames_[surname]);
 }
 
-void NameGen::Command2_Click() { switchTo("MainMenu"); }
+void WrestlerNameGenerator::Command2_Click() { switchTo("MainMenu"); }

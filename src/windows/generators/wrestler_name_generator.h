@@ -1,19 +1,18 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/form_window.h"
 
 #include <QString>
 
 #include <array>
-#include <cstdint>
 
 // Makes up ring names: a first name and a surname drawn from fixed tables.
 // Opening this window is what seeds the program's random sequence.
-class NameGen : public Window {
+class WrestlerNameGenerator : public FormWindow<WrestlerNameGenerator> {
   Q_OBJECT
 
  public:
-  NameGen();
+  static const design::FormDesign kDesign;  // wrestler_name_generator.cpp
 
  protected:
   void connectHandlers() override;
@@ -25,8 +24,6 @@ class NameGen : public Window {
 
  private:
   // Slots 1 to 150 and 1 to 100; slot 0 is never drawn.
-  std::array<QString, 151> FirstNames;
-  std::array<QString, 101> Surnames;
-  std::int16_t FirstIndex = 0;
-  std::int16_t SurnameIndex = 0;
+  std::array<QString, 151> firstNames_;
+  std::array<QString, 101> surnames_;
 };

@@ -1,18 +1,16 @@
-#include "match/match.h"
+#include "windows/match/match_winner_picker.h"
 
-#include "common/shared_random.h"
-
-#include <cstdint>
+#include "rules/shared_random.h"
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 constexpr Font kSnapTitle{kSnap, 14.25, Bold};
 constexpr Font kWinner{kStamford, 14.25, Bold};
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name        kind           text                      left   top  width height font                      tab
   {"Label1",   Kind::Label,   "Torvak Match Utilities", 1200,  120, 6255, 615, {kShowcard, 26.25, Bold},  0, {.fore = kNavy}},
   {"Line2",    Kind::Line,    "",                          0,  840, 8520, 840, kDefaultFont,             -1, {.fore = kLightGrey}},
@@ -35,24 +33,26 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"Match", "Form1", 8535, 4680, kControls};
+}  // namespace
+
+constexpr design::FormDesign MatchWinnerPicker::kDesign{"Match", "Form1", 8535, 4680, kControls};
+
+namespace {
 
 // One roll per pick, 1 to 10.
-std::int16_t roll() { return static_cast<std::int16_t>(shared_random::wholeDraw(10)); }
+int roll() { return shared_random::wholeDraw(10); }
 
 }  // namespace
 
-Match::Match() : Window(kDesign) {}
-
-void Match::connectHandlers() {
-  onClick("Command1", &Match::Command1_Click);
-  onClick("Command2", &Match::Command2_Click);
-  onClick("Command3", &Match::Command3_Click);
+void MatchWinnerPicker::connectHandlers() {
+  onClick("Command1", &MatchWinnerPicker::Command1_Click);
+  onClick("Command2", &MatchWinnerPicker::Command2_Click);
+  onClick("Command3", &MatchWinnerPicker::Command3_Click);
 }
 
 // 6 to 10 go to the left entrant, 1 to 5 to the right one.
-void Match::Command1_Click() {
-  const std::int16_t n = roll();
+void MatchWinnerPicker::Command1_Click() {
+  const int n = roll();
   if (n > 5) {
     setText("Text3", text("Text1"));
   } else {
@@ -61,11 +61,11 @@ void Match::Command1_Click() {
 }
 
 // Not an even three-way split: left 8 to 10, middle 4 to 7, right 1 to 3.
-void Match::Command2_Click() {
-  const std::int16_t n = roll();
+void MatchWinnerPicker::Command2_Click() {
+  const int n = roll();
   if (n > 7) setText("Text6", text("Text4"));
   if (n > 3 && n < 8) setText("Text6", text("Text5"));
   if (n < 4) setText("Text6", text("Text7"));
 }
 
-void Match::Command3_Click() { switchTo("MainMenu"); }
+void MatchWinnerPicker::Command3_Click() { switchTo("MainMenu"); }

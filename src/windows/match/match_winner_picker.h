@@ -1,13 +1,13 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/form_window.h"
 
 // Picks the winner of a one-on-one and of a three-way match at random.
-class Match : public Window {
+class MatchWinnerPicker : public FormWindow<MatchWinnerPicker> {
   Q_OBJECT
 
  public:
-  Match();
+  static const design::FormDesign kDesign;  // match_winner_picker.cpp
 
  protected:
   void connectHandlers() override;

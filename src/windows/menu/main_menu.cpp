@@ -1,18 +1,19 @@
-#include "shell/main_menu.h"
+#include "windows/menu/main_menu.h"
 
-#include "shell/module1.h"
-#include "shell/windows.h"
+#include "data/gimmick_table_store.h"
+#include "framework/window_registry.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 constexpr Font kGrid{kShowcard, 15.75, Bold};
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name         kind           text                               left   top  width height font                         tab
   {"Label1",    Kind::Label,  "Torvak Utilities",                  1920,  240, 6855, 615, {kShowcard, 26.25, Bold},     0, {.fore = kNavy}},
   {"Command1",  Kind::Button, "Tournaments",                       3960, 1200, 2655, 855, kGrid,                        1},
@@ -30,28 +31,40 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"MainMenu", "Torvak Utilities", 10500, 5940, kControls};
+}  // namespace
+
+constexpr design::FormDesign MainMenu::kDesign{"MainMenu", "Torvak Utilities", 10500, 5940, kControls};
+
+namespace {
+
+// A button that does nothing but open a window by its name.
+struct WindowRoute {
+  MainMenu::Name button;
+  const char* window;
+};
+
+constexpr WindowRoute kRoutes[] = {
+    {"Command3", "Match"},    {"Command2", "HexRGB"},   {"Random", "Rando"},
+    {"Command5", "calc"},     {"Command6", "NameGen"},  {"Command7", "FiniGimm"},
+    {"Command8", "Finisher"}, {"Command9", "Credits"},
+};
 
 }  // namespace
 
-MainMenu::MainMenu() : Window(kDesign) {}
+MainMenu::MainMenu(GimmickTableStore& gimmicks) : gimmicks_(gimmicks) {}
 
 void MainMenu::connectHandlers() {
+  for (const WindowRoute& route : kRoutes) {
+    connect(control<QAbstractButton>(route.button), &QAbstractButton::clicked, this,
+            [this, route] { switchTo(QString::fromUtf8(route.window)); });
+  }
   onClick("Command1", &MainMenu::Command1_Click);
-  onClick("Command2", &MainMenu::Command2_Click);
-  onClick("Command3", &MainMenu::Command3_Click);
   onClick("Command4", &MainMenu::Command4_Click);
-  onClick("Command5", &MainMenu::Command5_Click);
-  onClick("Command6", &MainMenu::Command6_Click);
-  onClick("Command7", &MainMenu::Command7_Click);
-  onClick("Command8", &MainMenu::Command8_Click);
-  onClick("Command9", &MainMenu::Command9_Click);
   onClick("Command10", &MainMenu::Command10_Click);
-  onClick("Random", &MainMenu::Random_Click);
 }
 
 // Every return to the menu runs this; the table is read the first time only.
-void MainMenu::Form_Load() { Module1::LoadGimmicks(); }
+void MainMenu::Form_Load() { gimmicks_.loadOnce(); }
 
 // Reveals the tournament selector. Setting entries 0 and 1 appends them to an
 // empty list and overwrites them after that, so the list always holds two.
@@ -80,12 +93,4 @@ void MainMenu::Command4_Click() {
   }
 }
 
-void MainMenu::Command3_Click() { switchTo("Match"); }
-void MainMenu::Command2_Click() { switchTo("HexRGB"); }
-void MainMenu::Random_Click() { switchTo("Rando"); }
-void MainMenu::Command5_Click() { switchTo("calc"); }
-void MainMenu::Command6_Click() { switchTo("NameGen"); }
-void MainMenu::Command7_Click() { switchTo("FiniGimm"); }
-void MainMenu::Command8_Click() { switchTo("Finisher"); }
-void MainMenu::Command9_Click() { switchTo("Credits"); }
-void MainMenu::Command10_Click() { windows::endProgram(); }
+void MainMenu::Command10_Click() { WindowRegistry::endProgram(); }

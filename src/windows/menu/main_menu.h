@@ -1,14 +1,18 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/form_window.h"
+
+class GimmickTableStore;
 
 // The first and central window: a button for every tool, the tournament
-// selector, and Quit.
-class MainMenu : public Window {
+// selector, and Quit. Its first load in a run loads the gimmick table.
+class MainMenu : public FormWindow<MainMenu> {
   Q_OBJECT
 
  public:
-  MainMenu();
+  static const design::FormDesign kDesign;  // main_menu.cpp
+
+  explicit MainMenu(GimmickTableStore& gimmicks);
 
  protected:
   void connectHandlers() override;
@@ -16,14 +20,9 @@ class MainMenu : public Window {
 
  private Q_SLOTS:
   void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
   void Command4_Click();
-  void Command5_Click();
-  void Command6_Click();
-  void Command7_Click();
-  void Command8_Click();
-  void Command9_Click();
   void Command10_Click();
-  void Random_Click();
+
+ private:
+  GimmickTableStore& gimmicks_;
 };

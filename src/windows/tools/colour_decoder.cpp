@@ -1,8 +1,8 @@
-#include "tools/hex_rgb.h"
+#include "windows/tools/colour_decoder.h"
 
-#include "common/colour.h"
-#include "common/numbers.h"
-#include "shell/input_hint.h"
+#include "rules/colour.h"
+#include "rules/numbers.h"
+#include "framework/input_hint.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,13 +10,13 @@
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 constexpr const char* kPresetsItem[] = {"Presets:"};
 constexpr Look kNavyRight{.fore = kNavy, .align = Align::Right};
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name        kind             text                       left   top  width height font                        tab
   {"Label1",   Kind::Label,     "Colour Decoder Utility",   120,    0, 4815, 495, {kShowcard, 18, Regular},    0, {.fore = kNavy, .back = kWindowGrey}},
   {"Label2",   Kind::Label,     "Hex Code:",                120,  760,  855, 240, kDefaultFont,                1, kNavyRight},
@@ -35,15 +35,19 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"HexRGB", "RGB -> Hex Utility", 5745, 3285, kControls};
+}  // namespace
+
+constexpr design::FormDesign ColourDecoder::kDesign{"HexRGB", "RGB -> Hex Utility", 5745, 3285, kControls};
+
+namespace {
 
 struct PresetLiteral {
   const char* name;
-  std::int16_t red, green, blue;
+  int red, green, blue;
 };
 
 // clang-format off
-constexpr PresetLiteral kPresetValues[HexRGB::kPresets] = {
+constexpr PresetLiteral kPresetValues[ColourDecoder::kPresets] = {
   {"White", 255, 255, 255},        {"Black", 0, 0, 0},              {"Light Grey", 200, 200, 200},
   {"Grey", 100, 100, 100},         {"Dark Grey", 50, 50, 50},       {"Dark Brown", 75, 50, 50},
   {"Brown", 100, 50, 0},           {"Orange", 200, 100, 0},         {"Navy Blue", 0, 0, 50},
@@ -64,17 +68,15 @@ QString hexDigits(std::int16_t component) { return QString::number(component, 16
 
 }  // namespace
 
-HexRGB::HexRGB() : Window(kDesign) {}
-
-void HexRGB::connectHandlers() {
-  onClick("gEn2", &HexRGB::gEn2_Click);
-  onClick("gEn3", &HexRGB::gEn3_Click);
-  onClick("Command1", &HexRGB::Command1_Click);
+void ColourDecoder::connectHandlers() {
+  onClick("gEn2", &ColourDecoder::gEn2_Click);
+  onClick("gEn3", &ColourDecoder::gEn3_Click);
+  onClick("Command1", &ColourDecoder::Command1_Click);
 }
 
 // The list already holds the design item "Presets:" at position 0, so
 // preset k lands at position k. Nothing is chosen.
-void HexRGB::Form_Load() {
+void ColourDecoder::Form_Load() {
   for (int k = 1; k <= kPresets; ++k) {
     const PresetLiteral& literal = kPresetValues[k - 1];
     preset_[k] = {QString::fromUtf8(literal.name), literal.red, literal.green, literal.blue};
@@ -83,14 +85,14 @@ void HexRGB::Form_Load() {
   for (int k = 1; k <= kPresets; ++k) list->addItem(preset_[k].name);
 }
 
-void HexRGB::gEn2_Click() {
+void ColourDecoder::gEn2_Click() {
   input_hint::clearAll(widget());
   numbersToCode();
 }
 
 // Only the exact text of a preset's name picks it; "Presets:" and nothing
 // chosen change nothing.
-void HexRGB::gEn3_Click() {
+void ColourDecoder::gEn3_Click() {
   input_hint::clearAll(widget());
   const QString chosen = text("preSets");
   for (int k = 1; k <= kPresets; ++k) {
@@ -103,9 +105,9 @@ void HexRGB::gEn3_Click() {
   }
 }
 
-void HexRGB::Command1_Click() { switchTo("MainMenu"); }
+void ColourDecoder::Command1_Click() { switchTo("MainMenu"); }
 
-std::optional<std::int16_t> HexRGB::component(const QString& box) {
+std::optional<std::int16_t> ColourDecoder::component(Name box) {
   const auto value = numbers::fromText16(text(box));
   if (value && *value >= 0) return value;
   input_hint::show(control<QLineEdit>(box), QStringLiteral("a whole number from 0 to 32767"));
@@ -114,7 +116,7 @@ std::optional<std::int16_t> HexRGB::component(const QString& box) {
 
 // The swatch counts a component above 255 as 255; the code shows the
 // component's own digits.
-void HexRGB::numbersToCode() {
+void ColourDecoder::numbersToCode() {
   const auto red = component("rEd");
   if (!red) return;
   const auto green = component("grEen");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/form_window.h"
 
 #include <QString>
 
@@ -9,15 +9,15 @@
 
 // Turns red, green and blue numbers, typed or from a named preset, into a
 // hexadecimal colour code and a swatch.
-class HexRGB : public Window {
+class ColourDecoder : public FormWindow<ColourDecoder> {
   Q_OBJECT
 
  public:
-  HexRGB();
+  static const design::FormDesign kDesign;  // colour_decoder.cpp
 
   struct Preset {
     QString name;
-    std::int16_t red = 0, green = 0, blue = 0;
+    int red = 0, green = 0, blue = 0;
   };
   static constexpr int kPresets = 30;
 
@@ -33,8 +33,8 @@ class HexRGB : public Window {
  private:
   void numbersToCode();
   // A component box's number; a box that holds none, or a negative one, is
-  // marked.
-  std::optional<std::int16_t> component(const QString& box);
+  // marked. 16 bits on purpose: a component reads as 0 to 32767.
+  std::optional<std::int16_t> component(Name box);
 
   Preset preset_[kPresets + 1];  // slots 1 to 30
 };

@@ -1,8 +1,8 @@
-#include "tools/rando.h"
+#include "windows/tools/random_number_generator.h"
 
-#include "common/numbers.h"
-#include "common/shared_random.h"
-#include "shell/input_hint.h"
+#include "rules/numbers.h"
+#include "rules/shared_random.h"
+#include "framework/input_hint.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,13 +12,13 @@
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 constexpr Look kGreyLabel{.back = kWindowGrey};
 constexpr Look kNavyLabel{.fore = kNavy, .back = kWindowGrey};
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name        kind           text                           left   top  width height font                      tab
   {"Label1",   Kind::Label,   "Torvak Utilities",             840,    0, 6855, 615, {kShowcard, 26.25, Bold},  0, kNavyLabel},
   {"Label2",   Kind::Label,   "Random number generator",     2040,  720, 4575, 375, {kShowcard, 14.25, Bold},  1, kNavyLabel},
@@ -35,20 +35,22 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"Rando", "Random Number Generator", 8460, 3300, kControls};
+}  // namespace
+
+constexpr design::FormDesign RandomNumberGenerator::kDesign{"Rando", "Random Number Generator", 8460, 3300, kControls};
+
+namespace {
 
 const QString kWholeNumber = QStringLiteral("a whole number from -2147483648 to 2147483647");
 
 }  // namespace
 
-Rando::Rando() : Window(kDesign) {}
-
-void Rando::connectHandlers() {
-  onClick("Command1", &Rando::Command1_Click);
-  onClick("Command2", &Rando::Command2_Click);
+void RandomNumberGenerator::connectHandlers() {
+  onClick("Command1", &RandomNumberGenerator::Command1_Click);
+  onClick("Command2", &RandomNumberGenerator::Command2_Click);
 }
 
-void Rando::Command1_Click() {
+void RandomNumberGenerator::Command1_Click() {
   input_hint::clearAll(widget());
   auto* box1 = control<QLineEdit>("Text1");
   auto* box2 = control<QLineEdit>("Text2");
@@ -92,4 +94,4 @@ void Rando::Command1_Click() {
   setText("Text3", numbers::toText(*a + offset));
 }
 
-void Rando::Command2_Click() { switchTo("MainMenu"); }
+void RandomNumberGenerator::Command2_Click() { switchTo("MainMenu"); }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/form_window.h"
 
 // Draws a whole number between two typed values, both included.
-class Rando : public Window {
+class RandomNumberGenerator : public FormWindow<RandomNumberGenerator> {
   Q_OBJECT
 
  public:
-  Rando();
+  static const design::FormDesign kDesign;  // random_number_generator.cpp
 
  protected:
   void connectHandlers() override;

@@ -1,19 +1,19 @@
-#include "tools/calc.h"
+#include "windows/tools/ratings_calculator.h"
 
-#include "common/numbers.h"
-#include "shell/input_hint.h"
+#include "rules/numbers.h"
+#include "framework/input_hint.h"
 
 #include <QLineEdit>
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 constexpr Look kGreyLabel{.back = kWindowGrey};
 constexpr Look kNavyLabel{.fore = kNavy, .back = kWindowGrey};
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name        kind           text                        left   top  width height font                      tab
   {"Label2",   Kind::Label,   "Ratings Calculator",       2640,  840, 3375, 375, {kShowcard, 14.25, Bold},  0, kNavyLabel},
   {"Label1",   Kind::Label,   "Torvak Utilities",          960,  120, 6855, 615, {kShowcard, 26.25, Bold},  1, kNavyLabel},
@@ -44,24 +44,26 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"calc", "Segment Ratings Calculator", 8775, 4320, kControls};
+}  // namespace
+
+constexpr design::FormDesign RatingsCalculator::kDesign{"calc", "Segment Ratings Calculator", 8775, 4320, kControls};
+
+namespace {
 
 const QString kWholeNumber = QStringLiteral("a whole number from -32768 to 32767");
 const QString kRange = QStringLiteral(" must lie within -32768 to 32767");
 
 }  // namespace
 
-calc::calc() : Window(kDesign) {}
-
-void calc::connectHandlers() {
-  onClick("Command1", &calc::Command1_Click);
-  onClick("Command2", &calc::Command2_Click);
-  onClick("Command3", &calc::Command3_Click);
-  onClick("Command4", &calc::Command4_Click);
-  onClick("Command5", &calc::Command5_Click);
+void RatingsCalculator::connectHandlers() {
+  onClick("Command1", &RatingsCalculator::Command1_Click);
+  onClick("Command2", &RatingsCalculator::Command2_Click);
+  onClick("Command3", &RatingsCalculator::Command3_Click);
+  onClick("Command4", &RatingsCalculator::Command4_Click);
+  onClick("Command5", &RatingsCalculator::Command5_Click);
 }
 
-std::optional<std::int16_t> calc::number(const QString& box) {
+std::optional<std::int16_t> RatingsCalculator::number(Name box) {
   const auto value = numbers::fromText16(text(box));
   if (!value) input_hint::show(control<QLineEdit>(box), kWholeNumber);
   return value;
@@ -69,7 +71,7 @@ std::optional<std::int16_t> calc::number(const QString& box) {
 
 // Overall from Crowd and Quality. The sum must fit in 16 bits even though
 // half of it always would.
-void calc::Command1_Click() {
+void RatingsCalculator::Command1_Click() {
   input_hint::clearAll(widget());
   const auto quality = number("Text3");
   if (!quality) return;
@@ -86,19 +88,19 @@ void calc::Command1_Click() {
   setText("Text4", numbers::toText(*overall));
 }
 
-void calc::Command2_Click() {
+void RatingsCalculator::Command2_Click() {
   input_hint::clearAll(widget());
   missingFromOverall("Text3", "twice Overall - Quality" + kRange);
 }
 
-void calc::Command3_Click() {
+void RatingsCalculator::Command3_Click() {
   input_hint::clearAll(widget());
   missingFromOverall("Text2", "twice Overall - Crowd" + kRange);
 }
 
 // The plain inverse of half the sum, 2 x Overall - other, formed as
 // (Overall - other) + Overall; it does not undo the rounding down of Overall.
-void calc::missingFromOverall(const QString& otherBox, const QString& hint) {
+void RatingsCalculator::missingFromOverall(Name otherBox, const QString& hint) {
   const auto overall = number("Text1");
   if (!overall) return;
   const auto other = number(otherBox);
@@ -114,9 +116,9 @@ void calc::missingFromOverall(const QString& otherBox, const QString& hint) {
 }
 
 // A rating of 0 is an empty slot and is left out; negative ratings count.
-void calc::Command4_Click() {
+void RatingsCalculator::Command4_Click() {
   input_hint::clearAll(widget());
-  const QString boxes[] = {"Text5", "Text6", "Text7", "Text8"};
+  const Name boxes[] = {"Text5", "Text6", "Text7", "Text8"};
   std::int16_t ratings[4] = {};
   for (int slot = 0; slot < 4; ++slot) {
     const auto rating = number(boxes[slot]);
@@ -125,7 +127,7 @@ void calc::Command4_Click() {
   }
 
   std::int16_t total = 0;
-  std::int16_t count = 0;
+  int count = 0;
   QList<QLineEdit*> added;
   for (int slot = 0; slot < 4; ++slot) {
     if (ratings[slot] == 0) continue;
@@ -151,4 +153,4 @@ void calc::Command4_Click() {
   setText("Text10", numbers::toText(*average));
 }
 
-void calc::Command5_Click() { switchTo("MainMenu"); }
+void RatingsCalculator::Command5_Click() { switchTo("MainMenu"); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/form_window.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,11 +9,11 @@
 // Overall is half of Crowd + Quality rounded down, and the average of up to
 // four ratings. Everything is 16-bit; a press that cannot finish writes
 // nothing.
-class calc : public Window {
+class RatingsCalculator : public FormWindow<RatingsCalculator> {
   Q_OBJECT
 
  public:
-  calc();
+  static const design::FormDesign kDesign;  // ratings_calculator.cpp
 
  protected:
   void connectHandlers() override;
@@ -27,7 +27,7 @@ class calc : public Window {
 
  private:
   // The number in a box; a box that does not hold one is marked.
-  std::optional<std::int16_t> number(const QString& box);
+  std::optional<std::int16_t> number(Name box);
   // Crowd from Overall and Quality, or Quality from Overall and Crowd.
-  void missingFromOverall(const QString& otherBox, const QString& hint);
+  void missingFromOverall(Name otherBox, const QString& hint);
 };

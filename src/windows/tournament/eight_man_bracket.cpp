@@ -1,17 +1,19 @@
-#include "tournament/tourn8.h"
+#include "windows/tournament/eight_man_bracket.h"
 
-#include "common/shared_random.h"
+#include "rules/shared_random.h"
+
+#include <span>
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 constexpr const char* kHint =
     "Type in the names of the 8 contestants in the eight boxes on the left, then click win to "
     "advance them through the tournament!";
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name       kind           text                 left   top  width height font                        tab
   {"Label1",    Kind::Label,   "Torvak Knockwell",  2880,  120, 4935, 495, {kShowcard, 18, Regular},     8, {.fore = kNavy}},
   {"Command15", Kind::Button,  "Back",              9600,  120,  855, 255, kDefaultFont,                33, {.tooltip = kHint, .accessible = "Back to the menu"}},
@@ -62,78 +64,66 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"Tourn8", "Torvak Knockwell", 10530, 5760, kControls};
+}  // namespace
+
+constexpr design::FormDesign EightManBracket::kDesign{"Tourn8", "Torvak Knockwell", 10530, 5760,
+                                                      kControls};
+
+namespace {
+
+// The "Win" buttons of round one and the semi-finals.
+// clang-format off
+constexpr SlotRoute<EightManBracket> kRoutes[] = {
+  {"Command1", "Text1", "Text9"},   {"Command2", "Text2", "Text9"},
+  {"Command3", "Text3", "Text10"},  {"Command4", "Text4", "Text10"},
+  {"Command5", "Text5", "Text11"},  {"Command6", "Text6", "Text11"},
+  {"Command7", "Text7", "Text12"},  {"Command8", "Text8", "Text12"},
+  {"Command9", "Text9", "Text13"},  {"Command10", "Text10", "Text13"},
+  {"Command11", "Text11", "Text14"}, {"Command12", "Text12", "Text14"},
+};
+// clang-format on
+static_assert(routesAreValid<EightManBracket>(kRoutes));
 
 }  // namespace
 
-Tourn8::Tourn8() : Bracket(kDesign) {}
-
-void Tourn8::connectHandlers() {
-  onClick("Command1", &Tourn8::Command1_Click);
-  onClick("Command2", &Tourn8::Command2_Click);
-  onClick("Command3", &Tourn8::Command3_Click);
-  onClick("Command4", &Tourn8::Command4_Click);
-  onClick("Command5", &Tourn8::Command5_Click);
-  onClick("Command6", &Tourn8::Command6_Click);
-  onClick("Command7", &Tourn8::Command7_Click);
-  onClick("Command8", &Tourn8::Command8_Click);
-  onClick("Command9", &Tourn8::Command9_Click);
-  onClick("Command10", &Tourn8::Command10_Click);
-  onClick("Command11", &Tourn8::Command11_Click);
-  onClick("Command12", &Tourn8::Command12_Click);
-  onClick("Command13", &Tourn8::Command13_Click);
-  onClick("Command14", &Tourn8::Command14_Click);
-  onClick("Command15", &Tourn8::Command15_Click);
-  onClick("Command16", &Tourn8::Command16_Click);
-  onClick("Command17", &Tourn8::Command17_Click);
-  onClick("Command18", &Tourn8::Command18_Click);
-  onClick("Command19", &Tourn8::Command19_Click);
-  onClick("Command20", &Tourn8::Command20_Click);
-  onClick("Command21", &Tourn8::Command21_Click);
-  onClick("Command22", &Tourn8::Command22_Click);
-  onClick("Command23", &Tourn8::Command23_Click);
+void EightManBracket::connectHandlers() {
+  connectRoutes(kRoutes);
+  onClick("Command13", &EightManBracket::Command13_Click);
+  onClick("Command14", &EightManBracket::Command14_Click);
+  onClick("Command15", &EightManBracket::Command15_Click);
+  onClick("Command16", &EightManBracket::Command16_Click);
+  onClick("Command17", &EightManBracket::Command17_Click);
+  onClick("Command18", &EightManBracket::Command18_Click);
+  onClick("Command19", &EightManBracket::Command19_Click);
+  onClick("Command20", &EightManBracket::Command20_Click);
+  onClick("Command21", &EightManBracket::Command21_Click);
+  onClick("Command22", &EightManBracket::Command22_Click);
+  onClick("Command23", &EightManBracket::Command23_Click);
 }
 
-void Tourn8::drawMatch(const char* upper, const char* lower, const char* into) {
+void EightManBracket::drawMatch(Name upper, Name lower, Name into) {
   const int r = shared_random::wholeDraw(10);
   advance(r < 6 ? upper : lower, into);
 }
 
-// clang-format off
-// Round one.
-void Tourn8::Command1_Click() { advance("Text1", "Text9"); }
-void Tourn8::Command2_Click() { advance("Text2", "Text9"); }
-void Tourn8::Command3_Click() { advance("Text3", "Text10"); }
-void Tourn8::Command4_Click() { advance("Text4", "Text10"); }
-void Tourn8::Command5_Click() { advance("Text5", "Text11"); }
-void Tourn8::Command6_Click() { advance("Text6", "Text11"); }
-void Tourn8::Command7_Click() { advance("Text7", "Text12"); }
-void Tourn8::Command8_Click() { advance("Text8", "Text12"); }
-
-// Semi-finals.
-void Tourn8::Command9_Click() { advance("Text9", "Text13"); }
-void Tourn8::Command10_Click() { advance("Text10", "Text13"); }
-void Tourn8::Command11_Click() { advance("Text11", "Text14"); }
-void Tourn8::Command12_Click() { advance("Text12", "Text14"); }
-
 // The final.
-void Tourn8::Command13_Click() { settleFinal("Text13", "Text14", "Text15", "Text16"); }
-void Tourn8::Command14_Click() { settleFinal("Text14", "Text13", "Text15", "Text16"); }
+void EightManBracket::Command13_Click() { settleFinal("Text13", "Text14", "Text15", "Text16"); }
+void EightManBracket::Command14_Click() { settleFinal("Text14", "Text13", "Text15", "Text16"); }
 
-void Tourn8::Command15_Click() { switchTo("MainMenu"); }
-void Tourn8::Command16_Click() { emptySlots(16); }
+void EightManBracket::Command15_Click() { switchTo("MainMenu"); }
+void EightManBracket::Command16_Click() { emptySlots<16>(); }
 
 // The draws. Command22 decides semi-final 1 and Command21 semi-final 2.
-void Tourn8::Command17_Click() { drawMatch("Text1", "Text2", "Text9"); }
-void Tourn8::Command18_Click() { drawMatch("Text3", "Text4", "Text10"); }
-void Tourn8::Command19_Click() { drawMatch("Text5", "Text6", "Text11"); }
-void Tourn8::Command20_Click() { drawMatch("Text7", "Text8", "Text12"); }
-void Tourn8::Command21_Click() { drawMatch("Text11", "Text12", "Text14"); }
-void Tourn8::Command22_Click() { drawMatch("Text9", "Text10", "Text13"); }
+void EightManBracket::Command17_Click() { drawMatch("Text1", "Text2", "Text9"); }
+void EightManBracket::Command18_Click() { drawMatch("Text3", "Text4", "Text10"); }
+void EightManBracket::Command19_Click() { drawMatch("Text5", "Text6", "Text11"); }
+void EightManBracket::Command20_Click() { drawMatch("Text7", "Text8", "Text12"); }
+void EightManBracket::Command21_Click() { drawMatch("Text11", "Text12", "Text14"); }
+void EightManBracket::Command22_Click() { drawMatch("Text9", "Text10", "Text13"); }
 
 // Unlike the earlier draws, the final favours the upper finalist on the high
 // numbers: Text13 wins on 6 to 10, Text14 on 1 to 5.
-void Tourn8::Command23_Click() {
+void EightManBracket::Command23_Click() {
   const int r = shared_random::wholeDraw(10);
   if (r > 5) {
     settleFinal("Text13", "Text14", "Text15", "Text16");
@@ -141,4 +131,3 @@ void Tourn8::Command23_Click() {
     settleFinal("Text14", "Text13", "Text15", "Text16");
   }
 }
-// clang-format on

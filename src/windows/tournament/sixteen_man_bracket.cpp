@@ -1,15 +1,15 @@
-#include "tournament/tourn16.h"
+#include "windows/tournament/sixteen_man_bracket.h"
 
 namespace {
 
-using namespace layout;
+using namespace design;
 
 constexpr const char* kHint =
     "Type the names of the 16 contestants into the column of boxes on the left, then click win to "
     "move them on round by round until one is left!";
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlDesign kControls[] = {
   // name       kind           text                 left   top  width height font                      tab
   {"Label1",    Kind::Label,   "Torvak Knockwell",  2520,    0, 4935, 495, {kShowcard, 18, Regular},   0, {.fore = kNavy}},
   {"Reset",     Kind::Button,  "Reset",             9600,  360,  855, 255, kDefaultFont,               1, {.accessible = "Reset the bracket"}},
@@ -86,86 +86,50 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr Design kDesign{"Tourn16", "Torvak Knockwell", 10530, 7095, kControls};
+}  // namespace
+
+constexpr design::FormDesign SixteenManBracket::kDesign{"Tourn16", "Torvak Knockwell", 10530, 7095,
+                                                        kControls};
+
+namespace {
+
+// The "Win" buttons of every round before the final.
+// clang-format off
+constexpr SlotRoute<SixteenManBracket> kRoutes[] = {
+  // Round one.
+  {"Command1", "Text1", "Text17"},   {"Command2", "Text2", "Text17"},
+  {"Command3", "Text3", "Text18"},   {"Command4", "Text4", "Text18"},
+  {"Command5", "Text5", "Text19"},   {"Command6", "Text6", "Text19"},
+  {"Command7", "Text7", "Text20"},   {"Command8", "Text8", "Text20"},
+  {"Command9", "Text9", "Text21"},   {"Command10", "Text10", "Text21"},
+  {"Command11", "Text11", "Text22"}, {"Command12", "Text12", "Text22"},
+  {"Command13", "Text13", "Text23"}, {"Command14", "Text14", "Text23"},
+  {"Command15", "Text15", "Text24"}, {"Command16", "Text16", "Text24"},
+  // Quarter-finals.
+  {"Command17", "Text17", "Text25"}, {"Command18", "Text18", "Text25"},
+  {"Command19", "Text19", "Text26"}, {"Command20", "Text20", "Text26"},
+  {"Command21", "Text21", "Text27"}, {"Command22", "Text22", "Text27"},
+  {"Command23", "Text23", "Text28"}, {"Command24", "Text24", "Text28"},
+  // Semi-finals.
+  {"Command25", "Text25", "Text29"}, {"Command26", "Text26", "Text29"},
+  {"Command27", "Text27", "Text30"}, {"Command28", "Text28", "Text30"},
+};
+// clang-format on
+static_assert(routesAreValid<SixteenManBracket>(kRoutes));
 
 }  // namespace
 
-Tourn16::Tourn16() : Bracket(kDesign) {}
-
-void Tourn16::connectHandlers() {
-  onClick("Command1", &Tourn16::Command1_Click);
-  onClick("Command2", &Tourn16::Command2_Click);
-  onClick("Command3", &Tourn16::Command3_Click);
-  onClick("Command4", &Tourn16::Command4_Click);
-  onClick("Command5", &Tourn16::Command5_Click);
-  onClick("Command6", &Tourn16::Command6_Click);
-  onClick("Command7", &Tourn16::Command7_Click);
-  onClick("Command8", &Tourn16::Command8_Click);
-  onClick("Command9", &Tourn16::Command9_Click);
-  onClick("Command10", &Tourn16::Command10_Click);
-  onClick("Command11", &Tourn16::Command11_Click);
-  onClick("Command12", &Tourn16::Command12_Click);
-  onClick("Command13", &Tourn16::Command13_Click);
-  onClick("Command14", &Tourn16::Command14_Click);
-  onClick("Command15", &Tourn16::Command15_Click);
-  onClick("Command16", &Tourn16::Command16_Click);
-  onClick("Command17", &Tourn16::Command17_Click);
-  onClick("Command18", &Tourn16::Command18_Click);
-  onClick("Command19", &Tourn16::Command19_Click);
-  onClick("Command20", &Tourn16::Command20_Click);
-  onClick("Command21", &Tourn16::Command21_Click);
-  onClick("Command22", &Tourn16::Command22_Click);
-  onClick("Command23", &Tourn16::Command23_Click);
-  onClick("Command24", &Tourn16::Command24_Click);
-  onClick("Command25", &Tourn16::Command25_Click);
-  onClick("Command26", &Tourn16::Command26_Click);
-  onClick("Command27", &Tourn16::Command27_Click);
-  onClick("Command28", &Tourn16::Command28_Click);
-  onClick("Command29", &Tourn16::Command29_Click);
-  onClick("Command30", &Tourn16::Command30_Click);
-  onClick("Reset", &Tourn16::Reset_Click);
-  onClick("Query", &Tourn16::Query_Click);
+void SixteenManBracket::connectHandlers() {
+  connectRoutes(kRoutes);
+  onClick("Command29", &SixteenManBracket::Command29_Click);
+  onClick("Command30", &SixteenManBracket::Command30_Click);
+  onClick("Reset", &SixteenManBracket::Reset_Click);
+  onClick("Query", &SixteenManBracket::Query_Click);
 }
 
-// clang-format off
-// Round one.
-void Tourn16::Command1_Click() { advance("Text1", "Text17"); }
-void Tourn16::Command2_Click() { advance("Text2", "Text17"); }
-void Tourn16::Command3_Click() { advance("Text3", "Text18"); }
-void Tourn16::Command4_Click() { advance("Text4", "Text18"); }
-void Tourn16::Command5_Click() { advance("Text5", "Text19"); }
-void Tourn16::Command6_Click() { advance("Text6", "Text19"); }
-void Tourn16::Command7_Click() { advance("Text7", "Text20"); }
-void Tourn16::Command8_Click() { advance("Text8", "Text20"); }
-void Tourn16::Command9_Click() { advance("Text9", "Text21"); }
-void Tourn16::Command10_Click() { advance("Text10", "Text21"); }
-void Tourn16::Command11_Click() { advance("Text11", "Text22"); }
-void Tourn16::Command12_Click() { advance("Text12", "Text22"); }
-void Tourn16::Command13_Click() { advance("Text13", "Text23"); }
-void Tourn16::Command14_Click() { advance("Text14", "Text23"); }
-void Tourn16::Command15_Click() { advance("Text15", "Text24"); }
-void Tourn16::Command16_Click() { advance("Text16", "Text24"); }
-
-// Quarter-finals.
-void Tourn16::Command17_Click() { advance("Text17", "Text25"); }
-void Tourn16::Command18_Click() { advance("Text18", "Text25"); }
-void Tourn16::Command19_Click() { advance("Text19", "Text26"); }
-void Tourn16::Command20_Click() { advance("Text20", "Text26"); }
-void Tourn16::Command21_Click() { advance("Text21", "Text27"); }
-void Tourn16::Command22_Click() { advance("Text22", "Text27"); }
-void Tourn16::Command23_Click() { advance("Text23", "Text28"); }
-void Tourn16::Command24_Click() { advance("Text24", "Text28"); }
-
-// Semi-finals.
-void Tourn16::Command25_Click() { advance("Text25", "Text29"); }
-void Tourn16::Command26_Click() { advance("Text26", "Text29"); }
-void Tourn16::Command27_Click() { advance("Text27", "Text30"); }
-void Tourn16::Command28_Click() { advance("Text28", "Text30"); }
-
 // The final.
-void Tourn16::Command29_Click() { settleFinal("Text29", "Text30", "Text32", "Text31"); }
-void Tourn16::Command30_Click() { settleFinal("Text30", "Text29", "Text32", "Text31"); }
+void SixteenManBracket::Command29_Click() { settleFinal("Text29", "Text30", "Text32", "Text31"); }
+void SixteenManBracket::Command30_Click() { settleFinal("Text30", "Text29", "Text32", "Text31"); }
 
-void Tourn16::Reset_Click() { emptySlots(32); }
-void Tourn16::Query_Click() { switchTo("MainMenu"); }
-// clang-format on
+void SixteenManBracket::Reset_Click() { emptySlots<32>(); }
+void SixteenManBracket::Query_Click() { switchTo("MainMenu"); }

@@ -1,5 +1,5 @@
 #include "program.h"
-#include "shell/credits.h"
+#include "windows/credits/credits_window.h"
 
 #include <QTest>
 #include <QTextEdit>
@@ -7,7 +7,7 @@
 using program::click;
 using program::textOf;
 
-class CreditsTest : public QObject {
+class CreditsWindowTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -18,9 +18,9 @@ class CreditsTest : public QObject {
   }
 
   void thanksAreSevenLinesJoinedByCrLf() {
-    const QStringList lines = Credits::thanksLines().split("\r\n");
+    const QStringList lines = CreditsWindow::thanksLines().split("\r\n");
     QCOMPARE(lines.size(), 7);
-    QVERIFY(!Credits::thanksLines().endsWith("\n"));
+    QVERIFY(!CreditsWindow::thanksLines().endsWith("\n"));
     QVERIFY(lines.first().contains("Thank you for downloading and using"));
     for (const QString& line : lines) QVERIFY(!line.isEmpty() && !line.contains('\n'));
     // The box shows the same seven lines, the user's thanks first.
@@ -31,10 +31,10 @@ class CreditsTest : public QObject {
   }
 
   void creditIsTwoLines() {
-    const QStringList lines = Credits::creditLines().split("\r\n");
+    const QStringList lines = CreditsWindow::creditLines().split("\r\n");
     QCOMPARE(lines.size(), 2);
     QVERIFY(lines[0].contains("Programmed by"));
-    QCOMPARE(textOf("Credits", "Label2"), Credits::creditLines());
+    QCOMPARE(textOf("Credits", "Label2"), CreditsWindow::creditLines());
   }
 
   void editedThanksComeBackOnReopening() {
@@ -43,12 +43,12 @@ class CreditsTest : public QObject {
     box->setFocus();
     QTest::keyClicks(box, "scribble");
     QVERIFY(textOf("Credits", "Text1") != first);
-    click("Credits", "Command1");
+    QVERIFY(click("Credits", "Command1"));
     QCOMPARE(program::onScreen()->name(), QString("MainMenu"));
-    click("MainMenu", "Command9");
+    QVERIFY(click("MainMenu", "Command9"));
     QCOMPARE(textOf("Credits", "Text1"), first);
   }
 };
 
-QTEST_MAIN(CreditsTest)
-#include "tst_credits.moc"
+QTEST_MAIN(CreditsWindowTest)
+#include "tst_credits_window.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scripted_random.h"
+#include "program.h"
 
 #include <QStringList>
 
@@ -15,7 +15,7 @@ inline float ofSlot(int slot, int size) {
 }
 
 inline void script(std::initializer_list<float> values) {
-  for (float value : values) shared_random::scriptNext(value);
+  program::random().queue(values);
 }
 
 // The words that occur more than once in `words` (slot 1 first), each with

@@ -1,8 +1,9 @@
 #include "draws.h"
-#include "generators/fini_gimm.h"
+#include "windows/generators/gimmick_finisher_generator.h"
 #include "program.h"
-#include "shell/module1.h"
-#include "shell/windows.h"
+#include "data/gimmick_table.h"
+#include "data/gimmick_table_store.h"
+#include "framework/window_registry.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -23,8 +24,8 @@ QString onScreenName() {
 
 // Row r as the loader fills it; its finishers and notes name the row, so
 // what the window shows tells which row it came from.
-gimmick_file::Row row(int r, const QString& name) {
-  gimmick_file::Row fields;
+GimmickTable::Row row(int r, const QString& name) {
+  GimmickTable::Row fields;
   fields[1] = name;
   for (int k = 1; k <= 3; ++k) {
     fields[1 + k] = QString("row %1 finisher %2").arg(r).arg(k);
@@ -38,8 +39,8 @@ QString note(int r, int k) { return QString("row %1 note %2").arg(r).arg(k); }
 
 // A full table: "Gimmick r" in every row, but for row 2, "Biker", and rows 3
 // and 5, both "Twin".
-gimmick_file::Table fullTable() {
-  gimmick_file::Table table;
+GimmickTable fullTable() {
+  GimmickTable table;
   for (int r = 1; r <= kRows; ++r) table[r] = row(r, QString("Gimmick %1").arg(r));
   table[2] = row(2, "Biker");
   table[3] = row(3, "Twin");
@@ -58,8 +59,8 @@ void choose(const QString& gimmick) {
 
 // One press of GENERATE with the roll scripted; the shown finisher and note.
 QPair<QString, QString> generated(float roll) {
-  shared_random::scriptNext(roll);
-  click("FiniGimm", "Command1");
+  program::random().queue(roll);
+  if (!click("FiniGimm", "Command1")) return {};
   return {textOf("FiniGimm", "Text1"), textOf("FiniGimm", "Text2")};
 }
 
@@ -67,35 +68,31 @@ QPair<QString, QString> shown(int r, int k) { return {finisher(r, k), note(r, k)
 
 }  // namespace
 
-class FiniGimmTest : public QObject {
+class GimmickFinisherGeneratorTest : public QObject {
   Q_OBJECT
 
-  gimmick_file::Table saved_;
-
   void reopen() {
-    click("FiniGimm", "Command2");
+    QVERIFY(click("FiniGimm", "Command2"));
     QCOMPARE(onScreenName(), QString("MainMenu"));
-    click("MainMenu", "Command7");
+    QVERIFY(click("MainMenu", "Command7"));
     QCOMPARE(onScreenName(), QString("FiniGimm"));
   }
 
  private Q_SLOTS:
   void initTestCase() {
     program::start();
-    Module1::loaded = 1;  // the tests set the table themselves
-    saved_ = Module1::gim;
+    // The run's one load happens first; then the tests set the table.
+    program::gimmicks().loadOnce();
   }
 
   void init() {
     program::reset();
-    Module1::gim = fullTable();
+    program::gimmicks().table() = fullTable();
     QCOMPARE(program::openFromMenu("Command7"), QString("FiniGimm"));
   }
 
-  void cleanup() { Module1::gim = saved_; }
-
   void designState() {
-    QWidget* window = windows::find("FiniGimm")->widget();
+    QWidget* window = WindowRegistry::find("FiniGimm")->widget();
     QCOMPARE(window->windowTitle(), QString("Gimmick => Finisher Generator"));
     QCOMPARE(window->size(), QSize(699, 177));
     QVERIFY(list()->isEditable());
@@ -119,8 +116,8 @@ class FiniGimmTest : public QObject {
 
   void listsEveryRow() {
     QFETCH(int, filled);
-    Module1::gim = {};
-    for (int r = 1; r <= filled; ++r) Module1::gim[r] = row(r, QString("Gimmick %1").arg(r));
+    program::gimmicks().table() = {};
+    for (int r = 1; r <= filled; ++r) program::gimmicks().table()[r] = row(r, QString("Gimmick %1").arg(r));
     for (int visit = 0; visit < 2; ++visit) {
       reopen();
       QCOMPARE(list()->count(), kRows + 1);
@@ -141,26 +138,26 @@ class FiniGimmTest : public QObject {
     QTest::newRow("a third") << 1.0f / 3 << 2;
     QTest::newRow("just below two thirds") << std::nextafter(2.0f / 3, 0.0f) << 2;
     QTest::newRow("two thirds") << 2.0f / 3 << 3;
-    QTest::newRow("largest below 1") << shared_random::kLargestBelowOne << 3;
+    QTest::newRow("largest below 1") << ScopedRandomSource::kLargestBelowOne << 3;
   }
 
   void rollPicksFinisherAndNote() {
     QFETCH(float, roll);
     QFETCH(int, k);
     choose("Biker");
-    shared_random::scriptNext(roll);
-    shared_random::scriptNext(0.5f);
-    click("FiniGimm", "Command1");
+    program::random().queue(roll);
+    program::random().queue(0.5f);
+    QVERIFY(click("FiniGimm", "Command1"));
     QCOMPARE(textOf("FiniGimm", "Text1"), finisher(2, k));
     QCOMPARE(textOf("FiniGimm", "Text2"), note(2, k));
-    QCOMPARE(shared_random::scriptedLeft(), 1);  // one roll a press
+    QCOMPARE(program::random().left(), 1);  // one roll a press
   }
 
   void typedNameMatchesLikeAChoice() {
-    program::type("FiniGimm", "Combo1", "Gimmick 156");
+    QVERIFY(program::type("FiniGimm", "Combo1", "Gimmick 156"));
     QCOMPARE(generated(0.0f), shown(156, 1));
-    program::type("FiniGimm", "Combo1", "Gimmick 1");
-    QCOMPARE(generated(shared_random::kLargestBelowOne), shown(1, 3));
+    QVERIFY(program::type("FiniGimm", "Combo1", "Gimmick 1"));
+    QCOMPARE(generated(ScopedRandomSource::kLargestBelowOne), shown(1, 3));
   }
 
   void firstOfTwoEqualNamesWins() {
@@ -169,7 +166,7 @@ class FiniGimmTest : public QObject {
     QCOMPARE(textOf("FiniGimm", "Combo1"), QString("Twin"));
     QCOMPARE(generated(0.0f), shown(3, 1));
     QCOMPARE(generated(0.5f), shown(3, 2));
-    QCOMPARE(generated(shared_random::kLargestBelowOne), shown(3, 3));
+    QCOMPARE(generated(ScopedRandomSource::kLargestBelowOne), shown(3, 3));
   }
 
   // A text that names no row, by case or blanks or at all, keeps the row of
@@ -190,10 +187,10 @@ class FiniGimmTest : public QObject {
     QCOMPARE(generated(0.0f), shown(7, 1));
     choose("Biker");
     QCOMPARE(generated(0.0f), shown(2, 1));
-    program::type("FiniGimm", "Combo1", typed);
-    QCOMPARE(generated(shared_random::kLargestBelowOne), shown(2, 3));
+    QVERIFY(program::type("FiniGimm", "Combo1", typed));
+    QCOMPARE(generated(ScopedRandomSource::kLargestBelowOne), shown(2, 3));
     reopen();
-    if (!typed.isEmpty()) program::type("FiniGimm", "Combo1", typed);
+    if (!typed.isEmpty()) QVERIFY(program::type("FiniGimm", "Combo1", typed));
     QCOMPARE(generated(0.5f), shown(2, 2));
   }
 
@@ -208,33 +205,34 @@ class FiniGimmTest : public QObject {
 
   void beforeAnyMatchBothBoxesEmpty() {
     QFETCH(QString, typed);
-    FiniGimm fresh;
+    const GimmickTable table = fullTable();
+    GimmickFinisherGenerator fresh(table);
     fresh.load();
     fresh.widget()->show();
     QVERIFY(QTest::qWaitForWindowExposed(fresh.widget()));
-    auto* combo = fresh.control<QComboBox>("Combo1");
+    auto* combo = fresh.findControl<QComboBox>("Combo1");
     if (typed == "Select The Gimmick You Require:") {
       combo->setCurrentIndex(0);
     } else {
       combo->setEditText(typed);
     }
-    fresh.control<QLineEdit>("Text1")->setText("old finisher");
-    fresh.control<QLineEdit>("Text2")->setText("old note");
-    shared_random::scriptNext(0.0f);
-    QTest::mouseClick(fresh.control<QAbstractButton>("Command1"), Qt::LeftButton);
-    QCOMPARE(fresh.control<QLineEdit>("Text1")->text(), QString());
-    QCOMPARE(fresh.control<QLineEdit>("Text2")->text(), QString());
-    QCOMPARE(shared_random::scriptedLeft(), 0);
+    fresh.findControl<QLineEdit>("Text1")->setText("old finisher");
+    fresh.findControl<QLineEdit>("Text2")->setText("old note");
+    program::random().queue(0.0f);
+    QTest::mouseClick(fresh.findControl<QAbstractButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(fresh.findControl<QLineEdit>("Text1")->text(), QString());
+    QCOMPARE(fresh.findControl<QLineEdit>("Text2")->text(), QString());
+    QCOMPARE(program::random().left(), 0);
     fresh.unload();
   }
 
   // With an empty data file every name is empty, so the empty text matches
   // row 1, and both boxes are emptied all the same.
   void emptyTableEmptiesBothBoxes() {
-    Module1::gim = {};
+    program::gimmicks().table() = {};
     reopen();
-    program::type("FiniGimm", "Text1", "old finisher");
-    program::type("FiniGimm", "Text2", "old note");
+    QVERIFY(program::type("FiniGimm", "Text1", "old finisher"));
+    QVERIFY(program::type("FiniGimm", "Text2", "old note"));
     QCOMPARE(generated(0.5f), qMakePair(QString(), QString()));
   }
 
@@ -242,7 +240,7 @@ class FiniGimmTest : public QObject {
     choose("Biker");
     int seen[4] = {0, 0, 0, 0};
     for (int i = 0; i < 600; ++i) {
-      click("FiniGimm", "Command1");
+      QVERIFY(click("FiniGimm", "Command1"));
       const QPair<QString, QString> pair{textOf("FiniGimm", "Text1"), textOf("FiniGimm", "Text2")};
       int k = 1;
       while (k <= 3 && pair != shown(2, k)) ++k;
@@ -255,5 +253,5 @@ class FiniGimmTest : public QObject {
   }
 };
 
-QTEST_MAIN(FiniGimmTest)
-#include "tst_fini_gimm.moc"
+QTEST_MAIN(GimmickFinisherGeneratorTest)
+#include "tst_gimmick_finisher_generator.moc"

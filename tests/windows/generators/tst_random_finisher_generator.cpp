@@ -1,6 +1,6 @@
 #include "draws.h"
 #include "program.h"
-#include "shell/windows.h"
+#include "framework/window_registry.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -26,9 +26,9 @@ void pick(const QString& style) {
 
 // One press of GENERATE in `style` with every draw scripted.
 QString generated(const QString& style, std::initializer_list<float> values) {
-  if (textOf("Finisher", "Combo1") != style) program::type("Finisher", "Combo1", style);
+  if (textOf("Finisher", "Combo1") != style) if (!program::type("Finisher", "Combo1", style)) return {};
   draws::script(values);
-  click("Finisher", "Command1");
+  if (!click("Finisher", "Command1")) return {};
   return textOf("Finisher", "Text1");
 }
 
@@ -55,7 +55,7 @@ Tables readTables() {
 
 }  // namespace
 
-class FinisherTest : public QObject {
+class RandomFinisherGeneratorTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -66,7 +66,7 @@ class FinisherTest : public QObject {
   }
 
   void designState() {
-    QWidget* window = windows::find("Finisher")->widget();
+    QWidget* window = WindowRegistry::find("Finisher")->widget();
     QCOMPARE(window->windowTitle(), QString("Random Finisher Generator"));
     QCOMPARE(window->size(), QSize(562, 181));
     QCOMPARE(textOf("Finisher", "Text1"), QString("<Finisher Name>"));
@@ -87,7 +87,7 @@ class FinisherTest : public QObject {
     QTest::addColumn<bool>("typed");
     QTest::addColumn<QList<float>>("values");
     QTest::addColumn<QString>("name");
-    const float top = shared_random::kLargestBelowOne;
+    const float top = ScopedRandomSource::kLargestBelowOne;
     const float atomicDrop = draws::ofSlot(51, 100);
 
     QTest::newRow("Move, first") << "Move" << false << QList<float>{0.0f} << "Piledriver";
@@ -124,16 +124,16 @@ class FinisherTest : public QObject {
     QFETCH(QList<float>, values);
     QFETCH(QString, name);
     if (typed) {
-      program::type("Finisher", "Combo1", style);
+      QVERIFY(program::type("Finisher", "Combo1", style));
     } else {
       pick(style);
     }
     QCOMPARE(textOf("Finisher", "Combo1"), style);
-    for (float v : values) shared_random::scriptNext(v);
-    shared_random::scriptNext(0.5f);
-    click("Finisher", "Command1");
+    for (float v : values) program::random().queue(v);
+    program::random().queue(0.5f);
+    QVERIFY(click("Finisher", "Command1"));
     QCOMPARE(textOf("Finisher", "Text1"), name);
-    QCOMPARE(shared_random::scriptedLeft(), 1);  // one draw per word, no more
+    QCOMPARE(program::random().left(), 1);  // one draw per word, no more
     QCOMPARE(textOf("Finisher", "Combo1"), style);
   }
 
@@ -154,20 +154,20 @@ class FinisherTest : public QObject {
   void otherTextsEmptyTheResult() {
     QFETCH(QString, typed);
     if (typed == "<empty>") {
-      program::type("Finisher", "Combo1", "");
+      QVERIFY(program::type("Finisher", "Combo1", ""));
     } else if (!typed.isEmpty()) {
-      program::type("Finisher", "Combo1", typed);
+      QVERIFY(program::type("Finisher", "Combo1", typed));
     }
-    shared_random::scriptNext(0.5f);
-    click("Finisher", "Command1");
+    program::random().queue(0.5f);
+    QVERIFY(click("Finisher", "Command1"));
     QCOMPARE(textOf("Finisher", "Text1"), QString());
-    QCOMPARE(shared_random::scriptedLeft(), 1);
+    QCOMPARE(program::random().left(), 1);
   }
 
   void eachPressReplacesTheResult() {
-    program::type("Finisher", "Text1", "typed by the user");
+    QVERIFY(program::type("Finisher", "Text1", "typed by the user"));
     QCOMPARE(generated("Moniker + Move", {0.0f, 0.0f}), QString("Bonecrushing Piledriver"));
-    QCOMPARE(generated("Move", {shared_random::kLargestBelowOne}), QString("Crusher"));
+    QCOMPARE(generated("Move", {ScopedRandomSource::kLargestBelowOne}), QString("Crusher"));
     QCOMPARE(generated("Move ", {}), QString());
     QCOMPARE(generated("Move", {0.0f}), QString("Piledriver"));
   }
@@ -207,7 +207,7 @@ class FinisherTest : public QObject {
     const Tables t = readTables();
     pick("Moniker + Adjective + Move");
     for (int i = 0; i < 200; ++i) {
-      click("Finisher", "Command1");
+      QVERIFY(click("Finisher", "Command1"));
       const QString name = textOf("Finisher", "Text1");
       bool found = false;
       for (const QString& moniker : t.monikers) {
@@ -226,14 +226,14 @@ class FinisherTest : public QObject {
 
   void reopeningShowsTheDesignTexts() {
     QCOMPARE(generated("Move", {0.0f}), QString("Piledriver"));
-    click("Finisher", "Command2");
+    QVERIFY(click("Finisher", "Command2"));
     QCOMPARE(onScreenName(), QString("MainMenu"));
-    click("MainMenu", "Command8");
+    QVERIFY(click("MainMenu", "Command8"));
     QCOMPARE(textOf("Finisher", "Text1"), QString("<Finisher Name>"));
     QCOMPARE(textOf("Finisher", "Combo1"), QString("Finisher Style"));
     QCOMPARE(styleBox()->count(), 6);
   }
 };
 
-QTEST_MAIN(FinisherTest)
-#include "tst_finisher.moc"
+QTEST_MAIN(RandomFinisherGeneratorTest)
+#include "tst_random_finisher_generator.moc"

@@ -1,7 +1,7 @@
-#include "common/shared_random.h"
+#include "rules/shared_random.h"
 #include "draws.h"
 #include "program.h"
-#include "shell/windows.h"
+#include "framework/window_registry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,7 +25,7 @@ QString onScreenName() {
 // One press of GENERATE with both draws scripted.
 QString generated(float first, float surname) {
   draws::script({first, surname});
-  click("NameGen", "Command1");
+  if (!click("NameGen", "Command1")) return {};
   return textOf("NameGen", "Text1");
 }
 
@@ -59,21 +59,21 @@ std::optional<float> seedBetween(float from, float to, float drawn) {
 
 // Five presses of "Move" in the random finisher generator, unscripted.
 QStringList finisherMoves() {
-  click("MainMenu", "Command8");
+  if (!click("MainMenu", "Command8")) return {};
   if (onScreenName() != "Finisher") return {};
-  program::type("Finisher", "Combo1", "Move");
+  if (!program::type("Finisher", "Combo1", "Move")) return {};
   QStringList moves;
   for (int i = 0; i < 5; ++i) {
-    click("Finisher", "Command1");
+    if (!click("Finisher", "Command1")) return {};
     moves << textOf("Finisher", "Text1");
   }
-  click("Finisher", "Command2");
+  if (!click("Finisher", "Command2")) return {};
   return moves;
 }
 
 }  // namespace
 
-class NameGenTest : public QObject {
+class WrestlerNameGeneratorTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -84,7 +84,7 @@ class NameGenTest : public QObject {
   }
 
   void designState() {
-    QWidget* window = windows::find("NameGen")->widget();
+    QWidget* window = WindowRegistry::find("NameGen")->widget();
     QCOMPARE(window->windowTitle(), QString("Wrestler Name Generator"));
     QCOMPARE(window->size(), QSize(465, 173));
     QCOMPARE(textOf("NameGen", "Label2"), QString("Wrestler Name Generator"));
@@ -101,7 +101,7 @@ class NameGenTest : public QObject {
     QTest::addColumn<float>("first");
     QTest::addColumn<float>("surname");
     QTest::addColumn<QString>("name");
-    const float top = shared_random::kLargestBelowOne;
+    const float top = ScopedRandomSource::kLargestBelowOne;
     QTest::newRow("both at 0") << 0.0f << 0.0f << "Adam Smith";
     QTest::newRow("both at the top") << top << top << "Evan Bale";
     QTest::newRow("first at 0, surname at the top") << 0.0f << top << "Adam Bale";
@@ -115,9 +115,9 @@ class NameGenTest : public QObject {
     QFETCH(float, surname);
     QFETCH(QString, name);
     draws::script({first, surname, 0.5f});
-    click("NameGen", "Command1");
+    QVERIFY(click("NameGen", "Command1"));
     QCOMPARE(textOf("NameGen", "Text1"), name);
-    QCOMPARE(shared_random::scriptedLeft(), 1);  // two draws a press, no more
+    QCOMPARE(program::random().left(), 1);  // two draws a press, no more
   }
 
   void tablesAsListed() {
@@ -150,11 +150,11 @@ class NameGenTest : public QObject {
   void everyPressIsOneFirstNameAndOneSurname() {
     const QStringList first = firstNames();
     const QStringList last = surnames();
-    program::type("NameGen", "Text1", "typed by the user");
+    QVERIFY(program::type("NameGen", "Text1", "typed by the user"));
     QString previous = textOf("NameGen", "Text1");
     int changed = 0;
     for (int i = 0; i < 300; ++i) {
-      click("NameGen", "Command1");
+      QVERIFY(click("NameGen", "Command1"));
       const QString name = textOf("NameGen", "Text1");
       const QStringList parts = name.split(' ');
       QCOMPARE(parts.size(), 2);
@@ -166,11 +166,11 @@ class NameGenTest : public QObject {
   }
 
   void backDiscardsTheName() {
-    click("NameGen", "Command1");
+    QVERIFY(click("NameGen", "Command1"));
     QVERIFY(!textOf("NameGen", "Text1").isEmpty());
-    click("NameGen", "Command2");
+    QVERIFY(click("NameGen", "Command2"));
     QCOMPARE(onScreenName(), QString("MainMenu"));
-    click("MainMenu", "Command6");
+    QVERIFY(click("MainMenu", "Command6"));
     QCOMPARE(textOf("NameGen", "Text1"), QString());
   }
 
@@ -178,10 +178,10 @@ class NameGenTest : public QObject {
   // since midnight.
   void loadSeedsFromTheTimeOfDay() {
     for (int visit = 0; visit < 2; ++visit) {
-      click("NameGen", "Command2");
+      QVERIFY(click("NameGen", "Command2"));
       QTest::qWait(50);
       const float before = shared_random::secondsSinceMidnight();
-      click("MainMenu", "Command6");
+      QVERIFY(click("MainMenu", "Command6"));
       const float after = shared_random::secondsSinceMidnight();
       QCOMPARE(onScreenName(), QString("NameGen"));
       if (after < before) QSKIP("midnight passed during the test");
@@ -194,7 +194,7 @@ class NameGenTest : public QObject {
   // Until the name generator opens, the other tools' draws repeat from run to
   // run; after it, they do not.
   void openingItChangesTheOtherToolsDraws() {
-    click("NameGen", "Command2");
+    QVERIFY(click("NameGen", "Command2"));
     program::reset();
     QVERIFY(program::open("MainMenu"));
     const QStringList unseeded = finisherMoves();
@@ -205,13 +205,13 @@ class NameGenTest : public QObject {
 
     program::reset();
     QVERIFY(program::open("MainMenu"));
-    click("MainMenu", "Command6");
-    click("NameGen", "Command2");
+    QVERIFY(click("MainMenu", "Command6"));
+    QVERIFY(click("NameGen", "Command2"));
     const QStringList seeded = finisherMoves();
     QCOMPARE(seeded.size(), 5);
     QVERIFY(seeded != unseeded);
   }
 };
 
-QTEST_MAIN(NameGenTest)
-#include "tst_name_gen.moc"
+QTEST_MAIN(WrestlerNameGeneratorTest)
+#include "tst_wrestler_name_generator.moc"

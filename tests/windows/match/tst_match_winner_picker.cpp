@@ -1,6 +1,6 @@
 #include "program.h"
-#include "scripted_random.h"
-#include "shell/line_control.h"
+#include "scoped_random_source.h"
+#include "framework/line_control.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -23,7 +23,7 @@ const QString kRight = QStringLiteral("Right Man");
 
 }  // namespace
 
-class MatchTest : public QObject {
+class MatchWinnerPickerTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -76,18 +76,18 @@ class MatchTest : public QObject {
     QTest::newRow("n = 6") << rollOf(6) << true;
     QTest::newRow("n = 7") << rollOf(7) << true;
     QTest::newRow("n = 8") << rollOf(8) << true;
-    QTest::newRow("largest r, n = 10") << shared_random::kLargestBelowOne << true;
+    QTest::newRow("largest r, n = 10") << ScopedRandomSource::kLargestBelowOne << true;
   }
 
   void oneOnOne() {
     QFETCH(float, r);
     QFETCH(bool, leftWins);
-    type("Match", "Text1", kLeft);
-    type("Match", "Text2", kRight);
-    type("Match", "Text4", "untouched");
-    shared_random::scriptNext(r);
-    click("Match", "Command1");
-    QCOMPARE(shared_random::scriptedLeft(), 0);
+    QVERIFY(type("Match", "Text1", kLeft));
+    QVERIFY(type("Match", "Text2", kRight));
+    QVERIFY(type("Match", "Text4", "untouched"));
+    program::random().queue(r);
+    QVERIFY(click("Match", "Command1"));
+    QCOMPARE(program::random().left(), 0);
     QCOMPARE(textOf("Match", "Text3"), leftWins ? kLeft : kRight);
     QCOMPARE(textOf("Match", "Text6"), QString());
   }
@@ -106,35 +106,35 @@ class MatchTest : public QObject {
     QTest::newRow("0.7f is below 0.7, n = 7") << 0.7f << "Text5";
     QTest::newRow("just above 0.7f, n = 8") << std::nextafter(0.7f, 1.0f) << "Text4";
     QTest::newRow("n = 8") << rollOf(8) << "Text4";
-    QTest::newRow("largest r, n = 10") << shared_random::kLargestBelowOne << "Text4";
+    QTest::newRow("largest r, n = 10") << ScopedRandomSource::kLargestBelowOne << "Text4";
   }
 
   void threeWay() {
     QFETCH(float, r);
     QFETCH(QString, winnerBox);
-    type("Match", "Text4", kLeft);
-    type("Match", "Text5", kMiddle);
-    type("Match", "Text7", kRight);
-    shared_random::scriptNext(r);
-    click("Match", "Command2");
-    QCOMPARE(shared_random::scriptedLeft(), 0);
+    QVERIFY(type("Match", "Text4", kLeft));
+    QVERIFY(type("Match", "Text5", kMiddle));
+    QVERIFY(type("Match", "Text7", kRight));
+    program::random().queue(r);
+    QVERIFY(click("Match", "Command2"));
+    QCOMPARE(program::random().left(), 0);
     QCOMPARE(textOf("Match", "Text6"), textOf("Match", winnerBox));
     QCOMPARE(textOf("Match", "Text3"), QString());
   }
 
   // A pick overwrites its own box only, and copies empty names as they are.
   void picksOverwriteTheirOwnBoxOnly() {
-    type("Match", "Text1", kLeft);
-    type("Match", "Text4", kLeft);
-    shared_random::scriptNext(rollOf(9));
-    click("Match", "Command1");
-    shared_random::scriptNext(rollOf(9));
-    click("Match", "Command2");
+    QVERIFY(type("Match", "Text1", kLeft));
+    QVERIFY(type("Match", "Text4", kLeft));
+    program::random().queue(rollOf(9));
+    QVERIFY(click("Match", "Command1"));
+    program::random().queue(rollOf(9));
+    QVERIFY(click("Match", "Command2"));
     QCOMPARE(textOf("Match", "Text3"), kLeft);
     QCOMPARE(textOf("Match", "Text6"), kLeft);
 
-    shared_random::scriptNext(rollOf(2));
-    click("Match", "Command1");
+    program::random().queue(rollOf(2));
+    QVERIFY(click("Match", "Command1"));
     QCOMPARE(textOf("Match", "Text3"), QString());  // the empty right entrant won
     QCOMPARE(textOf("Match", "Text6"), kLeft);
   }
@@ -151,16 +151,16 @@ class MatchTest : public QObject {
   // With the program's own sequence: the middle entrant about 4 in 10, each
   // side about 3 in 10, and the one-on-one even.
   void unscriptedOddsFollowTheThresholds() {
-    type("Match", "Text1", "L");
-    type("Match", "Text2", "R");
-    type("Match", "Text4", "L");
-    type("Match", "Text5", "M");
-    type("Match", "Text7", "R");
+    QVERIFY(type("Match", "Text1", "L"));
+    QVERIFY(type("Match", "Text2", "R"));
+    QVERIFY(type("Match", "Text4", "L"));
+    QVERIFY(type("Match", "Text5", "M"));
+    QVERIFY(type("Match", "Text7", "R"));
     constexpr int kPicks = 3000;
     QMap<QString, int> threeWay, oneOnOne;
     for (int i = 0; i < kPicks; ++i) {
-      click("Match", "Command1");
-      click("Match", "Command2");
+      QVERIFY(click("Match", "Command1"));
+      QVERIFY(click("Match", "Command2"));
       ++oneOnOne[textOf("Match", "Text3")];
       ++threeWay[textOf("Match", "Text6")];
     }
@@ -173,5 +173,5 @@ class MatchTest : public QObject {
   }
 };
 
-QTEST_MAIN(MatchTest)
-#include "tst_match.moc"
+QTEST_MAIN(MatchWinnerPickerTest)
+#include "tst_match_winner_picker.moc"

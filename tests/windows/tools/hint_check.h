@@ -1,7 +1,7 @@
 #pragma once
 
 #include "program.h"
-#include "shell/input_hint.h"
+#include "framework/input_hint.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -29,9 +29,9 @@ void choose(const QString& entry) {
 }
 
 void typeComponents(const QString& red, const QString& green, const QString& blue) {
-  type("HexRGB", "rEd", red);
-  type("HexRGB", "grEen", green);
-  type("HexRGB", "blUe", blue);
+  QVERIFY(type("HexRGB", "rEd", red));
+  QVERIFY(type("HexRGB", "grEen", green));
+  QVERIFY(type("HexRGB", "blUe", blue));
 }
 
 QStringList components() {
@@ -40,7 +40,7 @@ QStringList components() {
 
 }  // namespace
 
-class HexRgbTest : public QObject {
+class ColourDecoderTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -81,9 +81,9 @@ class HexRgbTest : public QObject {
       QCOMPARE(list->currentIndex(), -1);
       QCOMPARE(list->currentText(), QString());
       choose("Red");
-      click("HexRGB", "gEn3");
-      click("HexRGB", "Command1");
-      click("MainMenu", "Command2");
+      QVERIFY(click("HexRGB", "gEn3"));
+      QVERIFY(click("HexRGB", "Command1"));
+      QVERIFY(click("MainMenu", "Command2"));
       QCOMPARE(swatch(), kGrey);
     }
   }
@@ -110,10 +110,10 @@ class HexRgbTest : public QObject {
     QFETCH(QStringList, numbers);
     QFETCH(QString, code);
     typeComponents("1", "2", "3");
-    type("HexRGB", "hExD", "never read");
+    QVERIFY(type("HexRGB", "hExD", "never read"));
     choose(name);
     QCOMPARE(textOf("HexRGB", "preSets"), name);
-    click("HexRGB", "gEn3");
+    QVERIFY(click("HexRGB", "gEn3"));
     QCOMPARE(components(), numbers);
     QCOMPARE(textOf("HexRGB", "hExD"), code);
     QCOMPARE(swatch(), QColor(numbers[0].toInt(), numbers[1].toInt(), numbers[2].toInt()));
@@ -142,8 +142,8 @@ class HexRgbTest : public QObject {
     QFETCH(QString, code);
     QFETCH(QColor, colour);
     typeComponents(typed[0], typed[1], typed[2]);
-    type("HexRGB", "hExD", "ZZZ");
-    click("HexRGB", "gEn2");
+    QVERIFY(type("HexRGB", "hExD", "ZZZ"));
+    QVERIFY(click("HexRGB", "gEn2"));
     QCOMPARE(textOf("HexRGB", "hExD"), code);
     QCOMPARE(swatch(), colour);
     QCOMPARE(components(), typed);  // the boxes keep what was typed
@@ -169,10 +169,10 @@ class HexRgbTest : public QObject {
     QFETCH(QStringList, typed);
     QFETCH(QString, marked);
     typeComponents("0", "128", "255");
-    click("HexRGB", "gEn2");
-    type("HexRGB", "hExD", "typed code");
+    QVERIFY(click("HexRGB", "gEn2"));
+    QVERIFY(type("HexRGB", "hExD", "typed code"));
     typeComponents(typed[0], typed[1], typed[2]);
-    click("HexRGB", "gEn2");
+    QVERIFY(click("HexRGB", "gEn2"));
     QCOMPARE(textOf("HexRGB", "hExD"), QString("typed code"));
     QCOMPARE(swatch(), QColor(0, 128, 255));
     QCOMPARE(components(), typed);
@@ -190,11 +190,11 @@ class HexRgbTest : public QObject {
   void nothingOrPresetsEntryChangesNothing() {
     QFETCH(int, index);
     typeComponents("1", "2", "3");
-    click("HexRGB", "gEn2");
+    QVERIFY(click("HexRGB", "gEn2"));
     typeComponents("9", "", "x");
-    type("HexRGB", "hExD", "mine");
+    QVERIFY(type("HexRGB", "hExD", "mine"));
     control<QComboBox>("HexRGB", "preSets")->setCurrentIndex(index);
-    click("HexRGB", "gEn3");
+    QVERIFY(click("HexRGB", "gEn3"));
     QCOMPARE(components(), (QStringList{"9", "", "x"}));
     QCOMPARE(textOf("HexRGB", "hExD"), QString("mine"));
     QCOMPARE(swatch(), QColor(1, 2, 3));
@@ -211,10 +211,10 @@ class HexRgbTest : public QObject {
   // A preset press rewrites the boxes, so any mark from a refused press goes.
   void aPresetClearsTheMark() {
     typeComponents("1", "-2", "3");
-    click("HexRGB", "gEn2");
+    QVERIFY(click("HexRGB", "gEn2"));
     QCOMPARE(markedBoxes(), QStringList{"grEen"});
     choose("Pink");
-    click("HexRGB", "gEn3");
+    QVERIFY(click("HexRGB", "gEn3"));
     QCOMPARE(markedBoxes(), QStringList());
     QCOMPARE(hint_check::balloonCount(), 0);
     QCOMPARE(textOf("HexRGB", "hExD"), QString("FF0FF"));
@@ -222,15 +222,15 @@ class HexRgbTest : public QObject {
 
   void anEditClearsTheMark() {
     typeComponents("", "2", "3");
-    click("HexRGB", "gEn2");
+    QVERIFY(click("HexRGB", "gEn2"));
     QCOMPARE(balloonText("HexRGB", "rEd"), kComponent);
     QTest::keyClicks(control("HexRGB", "rEd"), "4");
     QCOMPARE(markedBoxes(), QStringList());
     QCOMPARE(balloonText("HexRGB", "rEd"), QString());
-    click("HexRGB", "gEn2");
+    QVERIFY(click("HexRGB", "gEn2"));
     QCOMPARE(textOf("HexRGB", "hExD"), QString("423"));
   }
 };
 
-QTEST_MAIN(HexRgbTest)
-#include "tst_hex_rgb.moc"
+QTEST_MAIN(ColourDecoderTest)
+#include "tst_colour_decoder.moc"

@@ -1,6 +1,6 @@
 #include "hint_check.h"
 #include "program.h"
-#include "scripted_random.h"
+#include "scoped_random_source.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,7 +19,7 @@ using program::type;
 namespace {
 
 const QString kWholeNumber = QStringLiteral("a whole number from -2147483648 to 2147483647");
-constexpr float kTop = shared_random::kLargestBelowOne;
+constexpr float kTop = ScopedRandomSource::kLargestBelowOne;
 
 // What the modal box showed, seen from inside its own event loop.
 struct SeenBox {
@@ -54,7 +54,7 @@ void closeMessageBoxWithOk(SeenBox* seen, int triesLeft = 200) {
 
 }  // namespace
 
-class RandoTest : public QObject {
+class RandomNumberGeneratorTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -125,22 +125,22 @@ class RandoTest : public QObject {
     QFETCH(QString, value2);
     QFETCH(float, r);
     QFETCH(QString, result);
-    type("Rando", "Text1", value1);
-    type("Rando", "Text2", value2);
-    shared_random::scriptNext(r);
-    shared_random::scriptNext(0.25f);  // must be left for the next press
-    click("Rando", "Command1");
-    QCOMPARE(shared_random::scriptedLeft(), 1);
+    QVERIFY(type("Rando", "Text1", value1));
+    QVERIFY(type("Rando", "Text2", value2));
+    program::random().queue(r);
+    program::random().queue(0.25f);  // must be left for the next press
+    QVERIFY(click("Rando", "Command1"));
+    QCOMPARE(program::random().left(), 1);
     QCOMPARE(textOf("Rando", "Text3"), result);
     QCOMPARE(markedBoxes(), QStringList());
   }
 
   void unscriptedDrawsStayInRangeAndReachBothEnds() {
-    type("Rando", "Text1", "-2");
-    type("Rando", "Text2", "3");
+    QVERIFY(type("Rando", "Text1", "-2"));
+    QVERIFY(type("Rando", "Text2", "3"));
     QSet<int> seen;
     for (int i = 0; i < 300; ++i) {
-      click("Rando", "Command1");
+      QVERIFY(click("Rando", "Command1"));
       const int value = textOf("Rando", "Text3").toInt();
       QVERIFY2(value >= -2 && value <= 3, qPrintable(textOf("Rando", "Text3")));
       seen.insert(value);
@@ -198,16 +198,16 @@ class RandoTest : public QObject {
     QFETCH(QStringList, marked);
     QFETCH(QString, hintBox);
     QFETCH(QString, hint);
-    type("Rando", "Text1", "3");
-    type("Rando", "Text2", "3");
-    click("Rando", "Command1");
+    QVERIFY(type("Rando", "Text1", "3"));
+    QVERIFY(type("Rando", "Text2", "3"));
+    QVERIFY(click("Rando", "Command1"));
     QCOMPARE(textOf("Rando", "Text3"), QString("3"));
 
-    type("Rando", "Text1", value1);
-    type("Rando", "Text2", value2);
-    shared_random::scriptNext(0.5f);
-    click("Rando", "Command1");
-    QCOMPARE(shared_random::scriptedLeft(), 1);
+    QVERIFY(type("Rando", "Text1", value1));
+    QVERIFY(type("Rando", "Text2", value2));
+    program::random().queue(0.5f);
+    QVERIFY(click("Rando", "Command1"));
+    QCOMPARE(program::random().left(), 1);
     QCOMPARE(textOf("Rando", "Text3"), QString("3"));
     QCOMPARE(markedBoxes(), marked);
     QCOMPARE(balloonText("Rando", hintBox), hint);
@@ -216,18 +216,18 @@ class RandoTest : public QObject {
   }
 
   void wrongOrderShowsTheMessageBox() {
-    type("Rando", "Text1", "1");
-    type("Rando", "Text2", "6");
-    shared_random::scriptNext(0.0f);
-    click("Rando", "Command1");
+    QVERIFY(type("Rando", "Text1", "1"));
+    QVERIFY(type("Rando", "Text2", "6"));
+    program::random().queue(0.0f);
+    QVERIFY(click("Rando", "Command1"));
     QCOMPARE(textOf("Rando", "Text3"), QString("1"));
 
-    type("Rando", "Text1", "10");
-    type("Rando", "Text2", "1");
-    shared_random::scriptNext(0.5f);
+    QVERIFY(type("Rando", "Text1", "10"));
+    QVERIFY(type("Rando", "Text2", "1"));
+    program::random().queue(0.5f);
     SeenBox seen;
     closeMessageBoxWithOk(&seen);
-    click("Rando", "Command1");
+    QVERIFY(click("Rando", "Command1"));
     QVERIFY(seen.shown);
     QCOMPARE(seen.text, QString("Incorrect Values: Value 1 must be smaller than Value 2!"));
     QCOMPARE(seen.title, QString("Knockwell"));
@@ -235,7 +235,7 @@ class RandoTest : public QObject {
     QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(seen.modal);
     QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(shared_random::scriptedLeft(), 1);
+    QCOMPARE(program::random().left(), 1);
     QCOMPARE(textOf("Rando", "Text3"), QString("1"));
     QCOMPARE(markedBoxes(), QStringList());
     QCOMPARE(program::onScreen()->name(), QString("Rando"));
@@ -243,11 +243,11 @@ class RandoTest : public QObject {
 
   void wrongOrderWinsOverTheTopValue() {
     // Value 1 above Value 2 is caught before Value 2 + 1 is formed.
-    type("Rando", "Text1", "2147483647");
-    type("Rando", "Text2", "2147483646");
+    QVERIFY(type("Rando", "Text1", "2147483647"));
+    QVERIFY(type("Rando", "Text2", "2147483646"));
     SeenBox seen;
     closeMessageBoxWithOk(&seen);
-    click("Rando", "Command1");
+    QVERIFY(click("Rando", "Command1"));
     QVERIFY(seen.shown);
     QCOMPARE(markedBoxes(), QStringList());
   }
@@ -255,9 +255,9 @@ class RandoTest : public QObject {
   void theMarkShowsAndGoesWithAnEdit() {
     auto* box1 = control<QLineEdit>("Rando", "Text1");
     const QColor plain = box1->palette().color(QPalette::Base);
-    type("Rando", "Text1", "-2000000000");
-    type("Rando", "Text2", "2000000000");
-    click("Rando", "Command1");
+    QVERIFY(type("Rando", "Text1", "-2000000000"));
+    QVERIFY(type("Rando", "Text2", "2000000000"));
+    QVERIFY(click("Rando", "Command1"));
     QCOMPARE(box1->palette().color(QPalette::Base), input_hint::kMarked);
     QLabel* balloon = input_hint::balloonOf(control<QLineEdit>("Rando", "Text2"));
     QVERIFY(balloon);
@@ -272,13 +272,13 @@ class RandoTest : public QObject {
   // Editing a box that is not marked leaves the mark; the next press clears
   // it and marks afresh.
   void theNextPressMovesTheMark() {
-    type("Rando", "Text1", "abc");
-    type("Rando", "Text2", "5");
-    click("Rando", "Command1");
+    QVERIFY(type("Rando", "Text1", "abc"));
+    QVERIFY(type("Rando", "Text2", "5"));
+    QVERIFY(click("Rando", "Command1"));
     QCOMPARE(markedBoxes(), QStringList{"Text1"});
-    type("Rando", "Text2", "xyz");
+    QVERIFY(type("Rando", "Text2", "xyz"));
     QCOMPARE(markedBoxes(), QStringList{"Text1"});
-    click("Rando", "Command1");
+    QVERIFY(click("Rando", "Command1"));
     QCOMPARE(markedBoxes(), QStringList{"Text2"});
     QCOMPARE(balloonText("Rando", "Text1"), QString());
     QCOMPARE(balloonText("Rando", "Text2"), kWholeNumber);
@@ -292,5 +292,5 @@ class RandoTest : public QObject {
   }
 };
 
-QTEST_MAIN(RandoTest)
-#include "tst_rando.moc"
+QTEST_MAIN(RandomNumberGeneratorTest)
+#include "tst_random_number_generator.moc"

@@ -1,6 +1,6 @@
 #include "hint_check.h"
 #include "program.h"
-#include "shell/line_control.h"
+#include "framework/line_control.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -20,12 +20,12 @@ const QStringList kRatingBoxes{"Text5", "Text6", "Text7", "Text8"};
 
 // Types each text into the box of the same place.
 void fill(const QStringList& boxes, const QStringList& texts) {
-  for (qsizetype i = 0; i < boxes.size(); ++i) type("calc", boxes[i], texts.value(i));
+  for (qsizetype i = 0; i < boxes.size(); ++i) QVERIFY(type("calc", boxes[i], texts.value(i)));
 }
 
 }  // namespace
 
-class CalcTest : public QObject {
+class RatingsCalculatorTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -88,10 +88,10 @@ class CalcTest : public QObject {
     QFETCH(QString, crowd);
     QFETCH(QString, quality);
     QFETCH(QString, overall);
-    type("calc", "Text1", "not a number");  // never read by this button
-    type("calc", "Text2", crowd);
-    type("calc", "Text3", quality);
-    click("calc", "Command1");
+    QVERIFY(type("calc", "Text1", "not a number"));  // never read by this button
+    QVERIFY(type("calc", "Text2", crowd));
+    QVERIFY(type("calc", "Text3", quality));
+    QVERIFY(click("calc", "Command1"));
     QCOMPARE(textOf("calc", "Text4"), overall);
     QCOMPARE(textOf("calc", "Text1"), QString("not a number"));
     QCOMPARE(markedBoxes(), QStringList());
@@ -144,10 +144,10 @@ class CalcTest : public QObject {
     QFETCH(QString, other);
     QFETCH(QString, missing);
     const QString ownBox = otherBox == "Text3" ? "Text2" : "Text3";
-    type("calc", ownBox, "junk");  // the button's own row is not read
-    type("calc", "Text1", overall);
-    type("calc", otherBox, other);
-    click("calc", button);
+    QVERIFY(type("calc", ownBox, "junk"));  // the button's own row is not read
+    QVERIFY(type("calc", "Text1", overall));
+    QVERIFY(type("calc", otherBox, other));
+    QVERIFY(click("calc", button));
     QCOMPARE(textOf("calc", "Text4"), missing);
     QCOMPARE(textOf("calc", ownBox), QString("junk"));
   }
@@ -170,18 +170,18 @@ class CalcTest : public QObject {
     QFETCH(QStringList, ratings);
     QFETCH(QString, average);
     fill(kRatingBoxes, ratings);
-    click("calc", "Command4");
+    QVERIFY(click("calc", "Command4"));
     QCOMPARE(textOf("calc", "Text10"), average);
-    click("calc", "Command4");  // nothing carries over between presses
+    QVERIFY(click("calc", "Command4"));  // nothing carries over between presses
     QCOMPARE(textOf("calc", "Text10"), average);
   }
 
   void averageOfTheNewRatingsOnly() {
     fill(kRatingBoxes, {"80", "70", "0", "0"});
-    click("calc", "Command4");
+    QVERIFY(click("calc", "Command4"));
     QCOMPARE(textOf("calc", "Text10"), QString("75"));
-    type("calc", "Text6", "0");
-    click("calc", "Command4");
+    QVERIFY(type("calc", "Text6", "0"));
+    QVERIFY(click("calc", "Command4"));
     QCOMPARE(textOf("calc", "Text10"), QString("80"));
   }
 
@@ -258,9 +258,9 @@ class CalcTest : public QObject {
     QFETCH(QStringList, alsoMarked);
     QFETCH(QString, hint);
     const QString resultBox = button == "Command4" ? "Text10" : "Text4";
-    type("calc", resultBox, "typed by hand");
+    QVERIFY(type("calc", resultBox, "typed by hand"));
     fill(boxes, texts);
-    click("calc", button);
+    QVERIFY(click("calc", button));
     QCOMPARE(textOf("calc", resultBox), QString("typed by hand"));
     QCOMPARE(markedBoxes(), sorted(alsoMarked << hintBox));
     QCOMPARE(balloonText("calc", hintBox), hint);
@@ -271,11 +271,11 @@ class CalcTest : public QObject {
 
   void theMarkGoesAtAnyOtherPress() {
     fill({"Text2", "Text3"}, {"abc", "10"});
-    click("calc", "Command1");
+    QVERIFY(click("calc", "Command1"));
     QCOMPARE(markedBoxes(), QStringList{"Text2"});
     fill(kRatingBoxes, {"10", "20", "0", "0"});
     QCOMPARE(markedBoxes(), QStringList{"Text2"});  // other boxes' edits leave it
-    click("calc", "Command4");
+    QVERIFY(click("calc", "Command4"));
     QCOMPARE(textOf("calc", "Text10"), QString("15"));
     QCOMPARE(markedBoxes(), QStringList());
     QCOMPARE(hint_check::balloonCount(), 0);
@@ -283,15 +283,15 @@ class CalcTest : public QObject {
 
   void theMarkGoesWithAnEditOfAMarkedBox() {
     fill(kRatingBoxes, {"0", "0", "0", "0"});
-    click("calc", "Command4");
+    QVERIFY(click("calc", "Command4"));
     QCOMPARE(markedBoxes().size(), 4);
-    type("calc", "Text6", "1");
+    QVERIFY(type("calc", "Text6", "1"));
     QCOMPARE(markedBoxes(), QStringList());
     QCOMPARE(hint_check::balloonCount(), 0);
-    click("calc", "Command4");
+    QVERIFY(click("calc", "Command4"));
     QCOMPARE(textOf("calc", "Text10"), QString("1"));
   }
 };
 
-QTEST_MAIN(CalcTest)
-#include "tst_calc.moc"
+QTEST_MAIN(RatingsCalculatorTest)
+#include "tst_ratings_calculator.moc"

@@ -1,6 +1,7 @@
-#include "common/shared_random.h"
+#include "rules/shared_random.h"
+#include "bracket_fixture.h"
 #include "program.h"
-#include "scripted_random.h"
+#include "scoped_random_source.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,61 +11,33 @@
 
 using program::click;
 using program::textOf;
+using namespace bracket_fixture;
 
 namespace {
 
-const QString kWindow = QStringLiteral("Tourn8");
+const bracket_fixture::Bracket kBracket{"Tourn8", "8 Man Tournament", 8, 16};
+const QString kWindow = kBracket.window;
 const float kLargestGivingFive = std::nextafter(0.5f, 0.0f);  // 5.99999... -> 5
 
-QString slot(int n) { return QStringLiteral("Text%1").arg(n); }
 
-QStringList bracket() {
-  QStringList texts;
-  for (int n = 1; n <= 16; ++n) texts << textOf(kWindow, slot(n));
-  return texts;
-}
 
-// Opens the bracket the way a user does: Tournaments, the entry typed, COMMENCE.
-void openFromMenu() {
-  QVERIFY(program::open("MainMenu"));
-  click("MainMenu", "Command1");
-  program::type("MainMenu", "Combo1", "8 Man Tournament");
-  click("MainMenu", "Command4");
-  QVERIFY(program::onScreen());
-  QCOMPARE(program::onScreen()->name(), kWindow);
-}
 
-// Every slot holds its own text: entrants typed, later slots arranged as if
-// earlier clicks had written them.
-void fillEverySlot() {
-  for (int n = 1; n <= 8; ++n) program::type(kWindow, slot(n), QStringLiteral("Entrant %1").arg(n));
-  for (int n = 9; n <= 16; ++n) {
-    program::control<QLineEdit>(kWindow, slot(n))->setText(QStringLiteral("Slot %1").arg(n));
-  }
-}
 
-// After a click, only the named slots may differ from `before`.
-void onlyChanged(const QStringList& before, const QStringList& changed) {
-  const QStringList after = bracket();
-  for (int n = 1; n <= 16; ++n) {
-    if (!changed.contains(slot(n))) QCOMPARE(after[n - 1], before[n - 1]);
-  }
-}
 
 }  // namespace
 
-class Tourn8Test : public QObject {
+class EightManBracketTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
   void initTestCase() { program::start(); }
   void init() {
     program::reset();
-    openFromMenu();
+    QVERIFY(openFromMenu(kBracket));
   }
 
   void opensEmptyWithFocusOnFirstEntrant() {
-    QCOMPARE(bracket(), QStringList(16, QString()));
+    QCOMPARE(texts(kBracket), QStringList(16, QString()));
     QCOMPARE(program::onScreen()->widget()->focusWidget(), program::control(kWindow, "Text1"));
   }
 
@@ -100,11 +73,11 @@ class Tourn8Test : public QObject {
     QFETCH(QString, button);
     QFETCH(QString, from);
     QFETCH(QString, into);
-    fillEverySlot();
-    const QStringList before = bracket();
-    click(kWindow, button);
+    QVERIFY(fillEverySlot(kBracket));
+    const QStringList before = texts(kBracket);
+    QVERIFY(click(kWindow, button));
     QCOMPARE(textOf(kWindow, into), textOf(kWindow, from));
-    onlyChanged(before, {into});
+    QVERIFY(onlyChanged(kBracket, before, {into}));
   }
 
   void finalWinWritesBothResults_data() {
@@ -139,14 +112,14 @@ class Tourn8Test : public QObject {
     QFETCH(QString, button);
     QFETCH(QString, upper);
     QFETCH(QString, lower);
-    fillEverySlot();
+    QVERIFY(fillEverySlot(kBracket));
     program::control<QLineEdit>(kWindow, "Text13")->setText(upper);
     program::control<QLineEdit>(kWindow, "Text14")->setText(lower);
-    const QStringList before = bracket();
-    click(kWindow, button);
+    const QStringList before = texts(kBracket);
+    QVERIFY(click(kWindow, button));
     QTEST(textOf(kWindow, "Text15"), "winner");
     QTEST(textOf(kWindow, "Text16"), "runnerUp");
-    onlyChanged(before, {"Text15", "Text16"});
+    QVERIFY(onlyChanged(kBracket, before, {"Text15", "Text16"}));
   }
 
   // Each click makes exactly one draw: the second scripted value is left.
@@ -157,31 +130,31 @@ class Tourn8Test : public QObject {
     QTest::newRow("early, 1") << "Command17" << 0.0f << true;
     QTest::newRow("early, 5") << "Command17" << kLargestGivingFive << true;
     QTest::newRow("early, 6") << "Command17" << 0.5f << false;
-    QTest::newRow("early, 10") << "Command17" << shared_random::kLargestBelowOne << false;
+    QTest::newRow("early, 10") << "Command17" << ScopedRandomSource::kLargestBelowOne << false;
     QTest::newRow("final, 1") << "Command23" << 0.0f << false;
     QTest::newRow("final, 5") << "Command23" << kLargestGivingFive << false;
     QTest::newRow("final, 6") << "Command23" << 0.5f << true;
-    QTest::newRow("final, 10") << "Command23" << shared_random::kLargestBelowOne << true;
+    QTest::newRow("final, 10") << "Command23" << ScopedRandomSource::kLargestBelowOne << true;
   }
 
   void drawThresholds() {
     QFETCH(QString, button);
     QFETCH(float, value);
     QFETCH(bool, upperWins);
-    fillEverySlot();
-    const QStringList before = bracket();
-    shared_random::scriptNext(value);
-    shared_random::scriptNext(0.25f);
-    click(kWindow, button);
-    QCOMPARE(shared_random::scriptedLeft(), 1);
+    QVERIFY(fillEverySlot(kBracket));
+    const QStringList before = texts(kBracket);
+    program::random().queue(value);
+    program::random().queue(0.25f);
+    QVERIFY(click(kWindow, button));
+    QCOMPARE(program::random().left(), 1);
     if (button == "Command17") {
       QCOMPARE(textOf(kWindow, "Text9"), upperWins ? QString("Entrant 1") : QString("Entrant 2"));
-      onlyChanged(before, {"Text9"});
+      QVERIFY(onlyChanged(kBracket, before, {"Text9"}));
     } else {
       const QString upper = "Slot 13", lower = "Slot 14";
       QCOMPARE(textOf(kWindow, "Text15"), upperWins ? upper : lower);
       QCOMPARE(textOf(kWindow, "Text16"), upperWins ? lower : upper);
-      onlyChanged(before, {"Text15", "Text16"});
+      QVERIFY(onlyChanged(kBracket, before, {"Text15", "Text16"}));
     }
   }
 
@@ -221,57 +194,57 @@ class Tourn8Test : public QObject {
     QFETCH(QString, upper);
     QFETCH(QString, lower);
     QFETCH(QString, into);
-    fillEverySlot();
-    const QStringList before = bracket();
-    shared_random::scriptNext(0.3f);
-    click(kWindow, button);
+    QVERIFY(fillEverySlot(kBracket));
+    const QStringList before = texts(kBracket);
+    program::random().queue(0.3f);
+    QVERIFY(click(kWindow, button));
     QCOMPARE(textOf(kWindow, into), textOf(kWindow, upper));
-    onlyChanged(before, {into});
-    shared_random::scriptNext(0.8f);
-    click(kWindow, button);
+    QVERIFY(onlyChanged(kBracket, before, {into}));
+    program::random().queue(0.8f);
+    QVERIFY(click(kWindow, button));
     QCOMPARE(textOf(kWindow, into), textOf(kWindow, lower));
-    onlyChanged(before, {into});
+    QVERIFY(onlyChanged(kBracket, before, {into}));
   }
 
   void wholeTournamentByClicking() {
     const QStringList names = {"Ajax", "Brute", "Cobra", "Duke", "Edge", "Fang", "Goliath", "Hex"};
-    for (int n = 1; n <= 8; ++n) program::type(kWindow, slot(n), names[n - 1]);
-    for (float value : {0.9f, 0.2f, 0.7f, 0.1f}) shared_random::scriptNext(value);
-    click(kWindow, "Command17");  // 10: Brute
-    click(kWindow, "Command3");   // Cobra
-    click(kWindow, "Command19");  // 3: Edge
-    click(kWindow, "Command8");   // Hex
-    click(kWindow, "Command22");  // 8: Cobra
-    click(kWindow, "Command11");  // Edge
-    click(kWindow, "Command23");  // 2: the lower finalist wins
-    QCOMPARE(bracket().mid(8),
+    for (int n = 1; n <= 8; ++n) QVERIFY(program::type(kWindow, slot(n), names[n - 1]));
+    for (float value : {0.9f, 0.2f, 0.7f, 0.1f}) program::random().queue(value);
+    QVERIFY(click(kWindow, "Command17"));  // 10: Brute
+    QVERIFY(click(kWindow, "Command3"));   // Cobra
+    QVERIFY(click(kWindow, "Command19"));  // 3: Edge
+    QVERIFY(click(kWindow, "Command8"));   // Hex
+    QVERIFY(click(kWindow, "Command22"));  // 8: Cobra
+    QVERIFY(click(kWindow, "Command11"));  // Edge
+    QVERIFY(click(kWindow, "Command23"));  // 2: the lower finalist wins
+    QCOMPARE(texts(kBracket).mid(8),
              QStringList({"Brute", "Cobra", "Edge", "Hex", "Cobra", "Edge", "Edge", "Cobra"}));
-    click(kWindow, "Command13");
+    QVERIFY(click(kWindow, "Command13"));
     QCOMPARE(textOf(kWindow, "Text15"), QString("Cobra"));
     QCOMPARE(textOf(kWindow, "Text16"), QString("Edge"));
-    QCOMPARE(bracket().first(8), names);
+    QCOMPARE(texts(kBracket).first(8), names);
   }
 
   void redoingRoundOneKeepsLaterRounds() {
-    program::type(kWindow, "Text1", "Ajax");
-    program::type(kWindow, "Text2", "Brute");
-    click(kWindow, "Command1");
-    click(kWindow, "Command9");
-    click(kWindow, "Command13");
-    const QStringList later = bracket().mid(12);
-    click(kWindow, "Command2");  // the last click counts
+    QVERIFY(program::type(kWindow, "Text1", "Ajax"));
+    QVERIFY(program::type(kWindow, "Text2", "Brute"));
+    QVERIFY(click(kWindow, "Command1"));
+    QVERIFY(click(kWindow, "Command9"));
+    QVERIFY(click(kWindow, "Command13"));
+    const QStringList later = texts(kBracket).mid(12);
+    QVERIFY(click(kWindow, "Command2"));  // the last click counts
     QCOMPARE(textOf(kWindow, "Text9"), QString("Brute"));
-    program::type(kWindow, "Text1", "");
-    click(kWindow, "Command1");  // an empty entrant empties the next slot
+    QVERIFY(program::type(kWindow, "Text1", ""));
+    QVERIFY(click(kWindow, "Command1"));  // an empty entrant empties the next slot
     QCOMPARE(textOf(kWindow, "Text9"), QString());
-    QCOMPARE(bracket().mid(12), later);
+    QCOMPARE(texts(kBracket).mid(12), later);
     QCOMPARE(textOf(kWindow, "Text15"), QString("Ajax"));
   }
 
   void resetEmptiesEntrantsToo() {
-    fillEverySlot();
-    click(kWindow, "Command16");
-    QCOMPARE(bracket(), QStringList(16, QString()));
+    QVERIFY(fillEverySlot(kBracket));
+    QVERIFY(click(kWindow, "Command16"));
+    QCOMPARE(texts(kBracket), QStringList(16, QString()));
   }
 
   void lockedSlotTakesNoTyping_data() {
@@ -308,7 +281,7 @@ class Tourn8Test : public QObject {
     QFETCH(QString, locked);
     QFETCH(QString, writer);
     QFETCH(QString, source);
-    fillEverySlot();
+    QVERIFY(fillEverySlot(kBracket));
     auto* box = program::control<QLineEdit>(kWindow, locked);
     const QString before = box->text();
     box->setFocus();
@@ -319,20 +292,20 @@ class Tourn8Test : public QObject {
     QTest::keyClick(box, Qt::Key_Delete);
     QCOMPARE(box->text(), before);
     QCOMPARE(box->selectedText(), before);  // it can still be selected
-    click(kWindow, writer);
+    QVERIFY(click(kWindow, writer));
     QCOMPARE(box->text(), textOf(kWindow, source));
   }
 
   void backAndReopenShowsAnEmptyBracket() {
-    fillEverySlot();
-    click(kWindow, "Command15");
+    QVERIFY(fillEverySlot(kBracket));
+    QVERIFY(click(kWindow, "Command15"));
     QCOMPARE(program::onScreen()->name(), QString("MainMenu"));
-    click("MainMenu", "Command1");
+    QVERIFY(click("MainMenu", "Command1"));
     auto* selector = program::control<QComboBox>("MainMenu", "Combo1");
     selector->setCurrentIndex(selector->findText("8 Man Tournament"));
-    click("MainMenu", "Command4");
+    QVERIFY(click("MainMenu", "Command4"));
     QCOMPARE(program::onScreen()->name(), kWindow);
-    QCOMPARE(bracket(), QStringList(16, QString()));
+    QCOMPARE(texts(kBracket), QStringList(16, QString()));
     QCOMPARE(program::onScreen()->widget()->focusWidget(), program::control(kWindow, "Text1"));
   }
 
@@ -341,8 +314,8 @@ class Tourn8Test : public QObject {
   void randomClicksAdvanceTheSharedSequence() {
     const QStringList buttons = {"Command17", "Command18", "Command19", "Command20",
                                  "Command22", "Command21", "Command23", "Command17"};
-    for (const QString& button : buttons) click(kWindow, button);
-    click(kWindow, "Command15");
+    for (const QString& button : buttons) QVERIFY(click(kWindow, button));
+    QVERIFY(click(kWindow, "Command15"));
     const float afterClicks = shared_random::next();
     shared_random::restart();
     for (qsizetype i = 0; i < buttons.size(); ++i) shared_random::next();
@@ -350,5 +323,5 @@ class Tourn8Test : public QObject {
   }
 };
 
-QTEST_MAIN(Tourn8Test)
-#include "tst_tourn8.moc"
+QTEST_MAIN(EightManBracketTest)
+#include "tst_eight_man_bracket.moc"

@@ -1,4 +1,5 @@
-#include "common/shared_random.h"
+#include "rules/shared_random.h"
+#include "bracket_fixture.h"
 #include "program.h"
 
 #include <QLineEdit>
@@ -6,12 +7,13 @@
 
 using program::click;
 using program::textOf;
+using namespace bracket_fixture;
 
 namespace {
 
-const QString kWindow = QStringLiteral("Tourn16");
+const bracket_fixture::Bracket kBracket{"Tourn16", "16 Man Tournament", 16, 32};
+const QString kWindow = kBracket.window;
 
-QString slot(int n) { return QStringLiteral("Text%1").arg(n); }
 QString button(int n) { return QStringLiteral("Command%1").arg(n); }
 
 // The slot the "Win" button n (1 to 28) writes: each pair of buttons feeds
@@ -22,50 +24,24 @@ int winTarget(int n) {
   return 29 + (n - 25) / 2;
 }
 
-QStringList bracket() {
-  QStringList texts;
-  for (int n = 1; n <= 32; ++n) texts << textOf(kWindow, slot(n));
-  return texts;
-}
 
-void openFromMenu() {
-  QVERIFY(program::open("MainMenu"));
-  click("MainMenu", "Command1");
-  program::type("MainMenu", "Combo1", "16 Man Tournament");
-  click("MainMenu", "Command4");
-  QVERIFY(program::onScreen());
-  QCOMPARE(program::onScreen()->name(), kWindow);
-}
 
-void fillEverySlot() {
-  for (int n = 1; n <= 16; ++n)
-    program::type(kWindow, slot(n), QStringLiteral("Entrant %1").arg(n));
-  for (int n = 17; n <= 32; ++n) {
-    program::control<QLineEdit>(kWindow, slot(n))->setText(QStringLiteral("Slot %1").arg(n));
-  }
-}
 
-void onlyChanged(const QStringList& before, const QStringList& changed) {
-  const QStringList after = bracket();
-  for (int n = 1; n <= 32; ++n) {
-    if (!changed.contains(slot(n))) QCOMPARE(after[n - 1], before[n - 1]);
-  }
-}
 
 }  // namespace
 
-class Tourn16Test : public QObject {
+class SixteenManBracketTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
   void initTestCase() { program::start(); }
   void init() {
     program::reset();
-    openFromMenu();
+    QVERIFY(openFromMenu(kBracket));
   }
 
   void opensEmptyWithFocusOnReset() {
-    QCOMPARE(bracket(), QStringList(32, QString()));
+    QCOMPARE(texts(kBracket), QStringList(32, QString()));
     QWidget* focus = program::onScreen()->widget()->focusWidget();
     QCOMPARE(focus, program::control(kWindow, "Reset"));
     QTest::keyClick(focus, Qt::Key_Tab);
@@ -98,11 +74,11 @@ class Tourn16Test : public QObject {
 
   void winCopiesOneSlot() {
     QFETCH(int, n);
-    fillEverySlot();
-    const QStringList before = bracket();
-    click(kWindow, button(n));
+    QVERIFY(fillEverySlot(kBracket));
+    const QStringList before = texts(kBracket);
+    QVERIFY(click(kWindow, button(n)));
     QCOMPARE(textOf(kWindow, slot(winTarget(n))), textOf(kWindow, slot(n)));
-    onlyChanged(before, {slot(winTarget(n))});
+    QVERIFY(onlyChanged(kBracket, before, {slot(winTarget(n))}));
   }
 
   // Text32 is the winner box, Text31 the runner-up's.
@@ -138,51 +114,51 @@ class Tourn16Test : public QObject {
     QFETCH(QString, button);
     QFETCH(QString, upper);
     QFETCH(QString, lower);
-    fillEverySlot();
+    QVERIFY(fillEverySlot(kBracket));
     program::control<QLineEdit>(kWindow, "Text29")->setText(upper);
     program::control<QLineEdit>(kWindow, "Text30")->setText(lower);
-    const QStringList before = bracket();
-    click(kWindow, button);
+    const QStringList before = texts(kBracket);
+    QVERIFY(click(kWindow, button));
     QTEST(textOf(kWindow, "Text32"), "winner");
     QTEST(textOf(kWindow, "Text31"), "runnerUp");
-    onlyChanged(before, {"Text31", "Text32"});
+    QVERIFY(onlyChanged(kBracket, before, {"Text31", "Text32"}));
   }
 
   void wholeTournamentByClicking() {
     QStringList names;
     for (int n = 1; n <= 16; ++n)
       names << QStringLiteral("Wrestler %1").arg(QChar(char16_t(u'A' + n - 1)));
-    for (int n = 1; n <= 16; ++n) program::type(kWindow, slot(n), names[n - 1]);
-    for (int n : {1, 4, 5, 8, 9, 12, 13, 16, 18, 19, 22, 23, 26, 27, 30}) click(kWindow, button(n));
+    for (int n = 1; n <= 16; ++n) QVERIFY(program::type(kWindow, slot(n), names[n - 1]));
+    for (int n : {1, 4, 5, 8, 9, 12, 13, 16, 18, 19, 22, 23, 26, 27, 30}) QVERIFY(click(kWindow, button(n)));
     const QStringList expected = {"A", "D", "E", "H", "I", "L", "M", "P",  // round one
                                   "D", "E", "L", "M",                      // quarter-finals
                                   "E", "L",                                // semi-finals
                                   "E", "L"};  // runner-up (Text31), winner (Text32)
     for (int n = 17; n <= 32; ++n)
       QCOMPARE(textOf(kWindow, slot(n)), "Wrestler " + expected[n - 17]);
-    QCOMPARE(bracket().first(16), names);
+    QCOMPARE(texts(kBracket).first(16), names);
   }
 
   void redoingRoundOneKeepsLaterRounds() {
-    fillEverySlot();
-    click(kWindow, "Command1");
-    click(kWindow, "Command17");
-    click(kWindow, "Command25");
-    click(kWindow, "Command29");
-    const QStringList later = bracket().mid(18);
-    click(kWindow, "Command2");
+    QVERIFY(fillEverySlot(kBracket));
+    QVERIFY(click(kWindow, "Command1"));
+    QVERIFY(click(kWindow, "Command17"));
+    QVERIFY(click(kWindow, "Command25"));
+    QVERIFY(click(kWindow, "Command29"));
+    const QStringList later = texts(kBracket).mid(18);
+    QVERIFY(click(kWindow, "Command2"));
     QCOMPARE(textOf(kWindow, "Text17"), QString("Entrant 2"));
-    program::type(kWindow, "Text2", "");
-    click(kWindow, "Command2");
+    QVERIFY(program::type(kWindow, "Text2", ""));
+    QVERIFY(click(kWindow, "Command2"));
     QCOMPARE(textOf(kWindow, "Text17"), QString());
-    QCOMPARE(bracket().mid(18), later);
+    QCOMPARE(texts(kBracket).mid(18), later);
     QCOMPARE(textOf(kWindow, "Text32"), QString("Entrant 1"));
   }
 
   void resetEmptiesEntrantsToo() {
-    fillEverySlot();
-    click(kWindow, "Reset");
-    QCOMPARE(bracket(), QStringList(32, QString()));
+    QVERIFY(fillEverySlot(kBracket));
+    QVERIFY(click(kWindow, "Reset"));
+    QCOMPARE(texts(kBracket), QStringList(32, QString()));
   }
 
   void lockedSlotTakesNoTyping_data() {
@@ -200,7 +176,7 @@ class Tourn16Test : public QObject {
     QFETCH(int, locked);
     QFETCH(QString, writer);
     QFETCH(int, source);
-    fillEverySlot();
+    QVERIFY(fillEverySlot(kBracket));
     auto* box = program::control<QLineEdit>(kWindow, slot(locked));
     const QString before = box->text();
     box->setFocus();
@@ -210,28 +186,28 @@ class Tourn16Test : public QObject {
     QTest::keyClick(box, Qt::Key_Delete);
     QCOMPARE(box->text(), before);
     QCOMPARE(box->selectedText(), before);
-    click(kWindow, writer);
+    QVERIFY(click(kWindow, writer));
     QCOMPARE(box->text(), textOf(kWindow, slot(source)));
   }
 
   void backAndReopenShowsAnEmptyBracket() {
-    fillEverySlot();
-    click(kWindow, "Query");
+    QVERIFY(fillEverySlot(kBracket));
+    QVERIFY(click(kWindow, "Query"));
     QCOMPARE(program::onScreen()->name(), QString("MainMenu"));
-    openFromMenu();
-    QCOMPARE(bracket(), QStringList(32, QString()));
+    QVERIFY(openFromMenu(kBracket));
+    QCOMPARE(texts(kBracket), QStringList(32, QString()));
   }
 
   // This window has no draw: no click touches the shared sequence.
   void clicksLeaveTheSharedSequenceAlone() {
-    fillEverySlot();
-    for (int n = 1; n <= 30; ++n) click(kWindow, button(n));
-    click(kWindow, "Reset");
+    QVERIFY(fillEverySlot(kBracket));
+    for (int n = 1; n <= 30; ++n) QVERIFY(click(kWindow, button(n)));
+    QVERIFY(click(kWindow, "Reset"));
     const float next = shared_random::next();
     shared_random::restart();
     QCOMPARE(next, shared_random::next());
   }
 };
 
-QTEST_MAIN(Tourn16Test)
-#include "tst_tourn16.moc"
+QTEST_MAIN(SixteenManBracketTest)
+#include "tst_sixteen_man_bracket.moc"
