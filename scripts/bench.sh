@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVAK_TESTS=OFF -DTORVAK_BENCH=ON
-cmake --build build/bench --target torvak-bench
+cmake --preset bench
+cmake --build --preset bench
 exec build/bench/bench/torvak-bench

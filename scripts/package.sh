@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVAK_TESTS=OFF
-cmake --build build/release
+cmake --preset release
+cmake --build --preset release
 (cd build/release && cpack -G DEB -B ../package)
 ls -1 build/package/*.deb

@@ -18,9 +18,7 @@ class FormWindow : public Window {
 
  protected:
   QString text(Name control) const { return textOf(findControl(control.name)); }
-  void setText(Name control, const QString& value) {
-    setTextOf(findControl(control.name), value);
-  }
+  void setText(Name control, const QString& value) { setTextOf(findControl(control.name), value); }
 
   template <typename T = QWidget>
   T* control(Name name) const {

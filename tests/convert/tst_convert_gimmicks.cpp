@@ -58,9 +58,7 @@ class ConvertGimmicksTest : public QObject {
   }
 
  private Q_SLOTS:
-  void initTestCase() {
-    QVERIFY(dir_.isValid());
-  }
+  void initTestCase() { QVERIFY(dir_.isValid()); }
 
   void accepted_data() {
     QTest::addColumn<QByteArray>("source");

@@ -1,7 +1,7 @@
-#include "data/windows1252.h"
 #include "data/gimmick_file.h"
 #include "data/gimmick_loader.h"
 #include "data/gimmick_table_store.h"
+#include "data/windows1252.h"
 
 #include <QDir>
 #include <QFile>

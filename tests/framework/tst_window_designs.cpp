@@ -2,9 +2,9 @@
 // where the table puts it, the focus order the table gives, and a name a
 // screen reader can announce. Run at scale 1 and again at scale 2, where the
 // layout must stay the same in logical pixels.
-#include "program.h"
 #include "framework/form_window.h"
 #include "framework/window_registry.h"
+#include "program.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -34,8 +34,7 @@ constexpr design::ControlDesign kProbeControls[] = {
     {"Text1", design::Kind::TextBox, "", 8, 22, 1003, 293, {}, 0, {.accessible = "Probe box"}},
     {"Command1", design::Kind::Button, "Go", 1507, 7, 602, 397, {}, 1, {.accessible = "Probe"}},
 };
-constexpr design::FormDesign TwipsProbe::kDesign{"TwipsProbe", "Twips", 3008, 1492,
-                                                 kProbeControls};
+constexpr design::FormDesign TwipsProbe::kDesign{"TwipsProbe", "Twips", 3008, 1492, kProbeControls};
 
 // Twips to pixels worked out apart from the program's own conversion.
 int nearestPixel(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }

@@ -1,10 +1,10 @@
 // Renders every window to PNG files, as it opens and after a typical use:
 //   torvak-screenshots DIRECTORY
 // Part of the test build, not of the program (scripts/screenshots.sh).
-#include "program.h"
 #include "data/gimmick_loader.h"
 #include "data/gimmick_table_store.h"
 #include "framework/window_registry.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,7 +39,7 @@ const Shot kShots[] = {
     {"Tourn8",
      [] {
        const char* names[] = {"Biker Bob", "The Lumberjack", "Cowboy Carl", "Masked Marvel",
-                              "Sumo Sam", "Rock Star Ray", "Ninja Nick", "Pirate Pete"};
+                              "Sumo Sam",  "Rock Star Ray",  "Ninja Nick",  "Pirate Pete"};
        for (int i = 0; i < 8; ++i) type("Tourn8", QString("Text%1").arg(i + 1), names[i]);
        for (const char* b : {"Command1", "Command4", "Command6", "Command7", "Command22",
                              "Command21", "Command23"}) {
@@ -48,7 +48,8 @@ const Shot kShots[] = {
      }},
     {"Tourn16",
      [] {
-       for (int i = 1; i <= 16; ++i) type("Tourn16", QString("Text%1").arg(i), QString("Wrestler %1").arg(i));
+       for (int i = 1; i <= 16; ++i)
+         type("Tourn16", QString("Text%1").arg(i), QString("Wrestler %1").arg(i));
        for (int b = 1; b <= 27; b += 2) click("Tourn16", QString("Command%1").arg(b));
        click("Tourn16", "Command29");
      }},

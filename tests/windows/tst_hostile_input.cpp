@@ -1,8 +1,8 @@
 // Hostile text in every editable box of every window, through every button
 // of that window: the program neither crashes nor hangs, brackets copy names
 // unchanged, and number boxes fail without writing a result.
-#include "program.h"
 #include "framework/window_registry.h"
+#include "program.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -18,7 +18,8 @@ constexpr ControlDesign kControls[] = {
 
 }  // namespace
 
-constexpr design::FormDesign CreditsWindow::kDesign{"Credits", "TVU -- Credits", 8100, 5070, kControls};
+constexpr design::FormDesign CreditsWindow::kDesign{"Credits", "TVU -- Credits", 8100, 5070,
+                                                    kControls};
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "windows/generators/gimmick_finisher_generator.h"
 
-#include "rules/shared_random.h"
 #include "data/gimmick_table.h"
+#include "rules/shared_random.h"
 
 #include <QComboBox>
 
@@ -29,7 +29,8 @@ constexpr ControlDesign kControls[] = {
 
 }  // namespace
 
-constexpr design::FormDesign GimmickFinisherGenerator::kDesign{"FiniGimm", "Gimmick => Finisher Generator", 10485, 2655, kControls};
+constexpr design::FormDesign GimmickFinisherGenerator::kDesign{
+    "FiniGimm", "Gimmick => Finisher Generator", 10485, 2655, kControls};
 
 constexpr int kRows = GimmickTable::kRows;
 

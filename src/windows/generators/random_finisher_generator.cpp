@@ -31,7 +31,8 @@ constexpr ControlDesign kControls[] = {
 
 }  // namespace
 
-constexpr design::FormDesign RandomFinisherGenerator::kDesign{"Finisher", "Random Finisher Generator", 8430, 2715, kControls};
+constexpr design::FormDesign RandomFinisherGenerator::kDesign{
+    "Finisher", "Random Finisher Generator", 8430, 2715, kControls};
 
 namespace {
 

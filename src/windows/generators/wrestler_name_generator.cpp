@@ -19,7 +19,8 @@ constexpr ControlDesign kControls[] = {
 
 }  // namespace
 
-constexpr design::FormDesign WrestlerNameGenerator::kDesign{"NameGen", "Wrestler Name Generator", 6975, 2595, kControls};
+constexpr design::FormDesign WrestlerNameGenerator::kDesign{"NameGen", "Wrestler Name Generator",
+                                                            6975, 2595, kControls};
 
 namespace {
 

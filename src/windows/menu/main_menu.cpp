@@ -33,7 +33,8 @@ constexpr ControlDesign kControls[] = {
 
 }  // namespace
 
-constexpr design::FormDesign MainMenu::kDesign{"MainMenu", "Torvak Utilities", 10500, 5940, kControls};
+constexpr design::FormDesign MainMenu::kDesign{"MainMenu", "Torvak Utilities", 10500, 5940,
+                                               kControls};
 
 namespace {
 
@@ -44,8 +45,8 @@ struct WindowRoute {
 };
 
 constexpr WindowRoute kRoutes[] = {
-    {"Command3", "Match"},    {"Command2", "HexRGB"},   {"Random", "Rando"},
-    {"Command5", "calc"},     {"Command6", "NameGen"},  {"Command7", "FiniGimm"},
+    {"Command3", "Match"},    {"Command2", "HexRGB"},  {"Random", "Rando"},
+    {"Command5", "calc"},     {"Command6", "NameGen"}, {"Command7", "FiniGimm"},
     {"Command8", "Finisher"}, {"Command9", "Credits"},
 };
 

@@ -1,8 +1,8 @@
 #include "windows/tools/colour_decoder.h"
 
+#include "framework/input_hint.h"
 #include "rules/colour.h"
 #include "rules/numbers.h"
-#include "framework/input_hint.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -37,7 +37,8 @@ constexpr ControlDesign kControls[] = {
 
 }  // namespace
 
-constexpr design::FormDesign ColourDecoder::kDesign{"HexRGB", "RGB -> Hex Utility", 5745, 3285, kControls};
+constexpr design::FormDesign ColourDecoder::kDesign{"HexRGB", "RGB -> Hex Utility", 5745, 3285,
+                                                    kControls};
 
 namespace {
 

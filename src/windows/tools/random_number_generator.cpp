@@ -1,8 +1,8 @@
 #include "windows/tools/random_number_generator.h"
 
+#include "framework/input_hint.h"
 #include "rules/numbers.h"
 #include "rules/shared_random.h"
-#include "framework/input_hint.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -37,7 +37,8 @@ constexpr ControlDesign kControls[] = {
 
 }  // namespace
 
-constexpr design::FormDesign RandomNumberGenerator::kDesign{"Rando", "Random Number Generator", 8460, 3300, kControls};
+constexpr design::FormDesign RandomNumberGenerator::kDesign{"Rando", "Random Number Generator",
+                                                            8460, 3300, kControls};
 
 namespace {
 

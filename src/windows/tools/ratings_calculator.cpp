@@ -1,7 +1,7 @@
 #include "windows/tools/ratings_calculator.h"
 
-#include "rules/numbers.h"
 #include "framework/input_hint.h"
+#include "rules/numbers.h"
 
 #include <QLineEdit>
 
@@ -46,7 +46,8 @@ constexpr ControlDesign kControls[] = {
 
 }  // namespace
 
-constexpr design::FormDesign RatingsCalculator::kDesign{"calc", "Segment Ratings Calculator", 8775, 4320, kControls};
+constexpr design::FormDesign RatingsCalculator::kDesign{"calc", "Segment Ratings Calculator", 8775,
+                                                        4320, kControls};
 
 namespace {
 

@@ -14,9 +14,7 @@ inline float ofSlot(int slot, int size) {
   return (static_cast<float>(slot) - 0.5f) / static_cast<float>(size);
 }
 
-inline void script(std::initializer_list<float> values) {
-  program::random().queue(values);
-}
+inline void script(std::initializer_list<float> values) { program::random().queue(values); }
 
 // The words that occur more than once in `words` (slot 1 first), each with
 // its slots, as "word: 1, 35".

@@ -1,9 +1,9 @@
-#include "draws.h"
-#include "windows/generators/gimmick_finisher_generator.h"
-#include "program.h"
 #include "data/gimmick_table.h"
 #include "data/gimmick_table_store.h"
+#include "draws.h"
 #include "framework/window_registry.h"
+#include "program.h"
+#include "windows/generators/gimmick_finisher_generator.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -117,7 +117,8 @@ class GimmickFinisherGeneratorTest : public QObject {
   void listsEveryRow() {
     QFETCH(int, filled);
     program::gimmicks().table() = {};
-    for (int r = 1; r <= filled; ++r) program::gimmicks().table()[r] = row(r, QString("Gimmick %1").arg(r));
+    for (int r = 1; r <= filled; ++r)
+      program::gimmicks().table()[r] = row(r, QString("Gimmick %1").arg(r));
     for (int visit = 0; visit < 2; ++visit) {
       reopen();
       QCOMPARE(list()->count(), kRows + 1);

@@ -1,6 +1,6 @@
 #include "draws.h"
-#include "program.h"
 #include "framework/window_registry.h"
+#include "program.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -26,7 +26,8 @@ void pick(const QString& style) {
 
 // One press of GENERATE in `style` with every draw scripted.
 QString generated(const QString& style, std::initializer_list<float> values) {
-  if (textOf("Finisher", "Combo1") != style) if (!program::type("Finisher", "Combo1", style)) return {};
+  if (textOf("Finisher", "Combo1") != style)
+    if (!program::type("Finisher", "Combo1", style)) return {};
   draws::script(values);
   if (!click("Finisher", "Command1")) return {};
   return textOf("Finisher", "Text1");

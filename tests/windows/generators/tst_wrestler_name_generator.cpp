@@ -1,7 +1,7 @@
-#include "rules/shared_random.h"
 #include "draws.h"
-#include "program.h"
 #include "framework/window_registry.h"
+#include "program.h"
+#include "rules/shared_random.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
+#include "framework/line_control.h"
 #include "program.h"
 #include "scoped_random_source.h"
-#include "framework/line_control.h"
 
 #include <QLineEdit>
 #include <QTest>

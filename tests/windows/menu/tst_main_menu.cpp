@@ -1,7 +1,7 @@
-#include "program.h"
 #include "data/gimmick_table_store.h"
 #include "framework/form_window.h"
 #include "framework/window_registry.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "program.h"
 #include "framework/input_hint.h"
+#include "program.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
+#include "framework/line_control.h"
 #include "hint_check.h"
 #include "program.h"
-#include "framework/line_control.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -15,8 +15,8 @@ namespace bracket_fixture {
 struct Bracket {
   QString window;     // its registry name
   QString menuEntry;  // the selector's entry that opens it
-  int entrantCount;     // Text1 to Text<entrants> are typed in
-  int slotCount;        // Text1 to Text<slots> in all
+  int entrantCount;   // Text1 to Text<entrants> are typed in
+  int slotCount;      // Text1 to Text<slots> in all
 };
 
 inline QString slot(int n) { return QStringLiteral("Text%1").arg(n); }
@@ -36,7 +36,8 @@ inline bool failed(const QString& message) {
 // Tournaments, the entry typed, COMMENCE.
 [[nodiscard]] inline bool openFromMenu(const Bracket& b) {
   if (!program::open("MainMenu")) return failed("the menu did not open");
-  if (!program::click("MainMenu", "Command1") || !program::type("MainMenu", "Combo1", b.menuEntry) ||
+  if (!program::click("MainMenu", "Command1") ||
+      !program::type("MainMenu", "Combo1", b.menuEntry) ||
       !program::click("MainMenu", "Command4")) {
     return false;
   }

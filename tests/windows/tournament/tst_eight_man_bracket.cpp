@@ -1,6 +1,6 @@
-#include "rules/shared_random.h"
 #include "bracket_fixture.h"
 #include "program.h"
+#include "rules/shared_random.h"
 #include "scoped_random_source.h"
 
 #include <QComboBox>
@@ -18,11 +18,6 @@ namespace {
 const bracket_fixture::Bracket kBracket{"Tourn8", "8 Man Tournament", 8, 16};
 const QString kWindow = kBracket.window;
 const float kLargestGivingFive = std::nextafter(0.5f, 0.0f);  // 5.99999... -> 5
-
-
-
-
-
 
 }  // namespace
 

@@ -1,6 +1,6 @@
-#include "rules/shared_random.h"
 #include "bracket_fixture.h"
 #include "program.h"
+#include "rules/shared_random.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -23,10 +23,6 @@ int winTarget(int n) {
   if (n <= 24) return 25 + (n - 17) / 2;
   return 29 + (n - 25) / 2;
 }
-
-
-
-
 
 }  // namespace
 
@@ -129,7 +125,8 @@ class SixteenManBracketTest : public QObject {
     for (int n = 1; n <= 16; ++n)
       names << QStringLiteral("Wrestler %1").arg(QChar(char16_t(u'A' + n - 1)));
     for (int n = 1; n <= 16; ++n) QVERIFY(program::type(kWindow, slot(n), names[n - 1]));
-    for (int n : {1, 4, 5, 8, 9, 12, 13, 16, 18, 19, 22, 23, 26, 27, 30}) QVERIFY(click(kWindow, button(n)));
+    for (int n : {1, 4, 5, 8, 9, 12, 13, 16, 18, 19, 22, 23, 26, 27, 30})
+      QVERIFY(click(kWindow, button(n)));
     const QStringList expected = {"A", "D", "E", "H", "I", "L", "M", "P",  // round one
                                   "D", "E", "L", "M",                      // quarter-finals
                                   "E", "L",                                // semi-finals
