@@ -7,10 +7,11 @@
 //   memory       peak resident memory at the first paint
 // Every figure is the median of several runs, printed with its ratio to the
 // baseline and the target it should meet.
-#include "shell/gimmick_file.h"
-#include "shell/module1.h"
-#include "shell/window.h"
-#include "shell/windows.h"
+#include "data/gimmick_file.h"
+#include "data/gimmick_loader.h"
+#include "data/gimmick_table_store.h"
+#include "framework/window.h"
+#include "framework/window_registry.h"
 #include "startup.h"
 
 #include <QAbstractButton>
@@ -86,13 +87,14 @@ int childStart(bool bare) {
     window->setFixedSize(700, 396);
     window->show();
   } else {
-    startProgram();
+    static GimmickTableStore gimmicks;
+    startProgram(gimmicks);
   }
   waitForPaint(probe);
   std::printf("painted %ld\n", peakResidentKb());
   std::fflush(stdout);
   delete window;
-  windows::unloadAll();
+  WindowRegistry::unloadAll();
   return 0;
 }
 
@@ -151,7 +153,7 @@ double timedClick(Window* window, const char* button) {
   qApp->installEventFilter(&probe);
   QElapsedTimer clock;
   clock.start();
-  window->control<QAbstractButton>(QString::fromUtf8(button))->click();
+  window->findControl<QAbstractButton>(QString::fromUtf8(button))->click();
   waitForPaint(probe);
   const double ms = clock.nsecsElapsed() / 1e6;
   qApp->removeEventFilter(&probe);
@@ -211,7 +213,8 @@ int runAll(const QString& self) {
   char name[] = "torvak-bench";
   char* argv[] = {name, nullptr};
   QApplication app(argc, argv);
-  startProgram();
+  GimmickTableStore gimmicks;
+  startProgram(gimmicks);
   QCoreApplication::processEvents();
 
   std::vector<double> bareTimes;
@@ -219,20 +222,20 @@ int runAll(const QString& self) {
   const double bareMs = median(bareTimes);
 
   for (const Route& route : kRoutes) {
-    if (!windows::find(QString::fromUtf8(route.target))) {
+    if (!WindowRegistry::find(QString::fromUtf8(route.target))) {
       std::printf("%-26s (not in this build)\n", route.target);
       continue;
     }
     std::vector<double> there, back;
     for (int i = 0; i < kRuns; ++i) {
-      Window* menu = windows::find(QStringLiteral("MainMenu"));
+      Window* menu = WindowRegistry::find(QStringLiteral("MainMenu"));
       if (route.selection) {
-        menu->control<QAbstractButton>(QStringLiteral("Command1"))->click();
-        auto* selector = menu->control<QComboBox>(QStringLiteral("Combo1"));
+        menu->findControl<QAbstractButton>(QStringLiteral("Command1"))->click();
+        auto* selector = menu->findControl<QComboBox>(QStringLiteral("Combo1"));
         selector->setCurrentIndex(selector->findText(QString::fromUtf8(route.selection)));
       }
       there.push_back(timedClick(menu, route.menuButton));
-      back.push_back(timedClick(windows::find(QString::fromUtf8(route.target)), route.back));
+      back.push_back(timedClick(WindowRegistry::find(QString::fromUtf8(route.target)), route.back));
     }
     const QByteArray to = QByteArray("menu -> ") + route.target;
     const QByteArray from = QByteArray(route.target) + " -> menu";
@@ -248,11 +251,9 @@ int runAll(const QString& self) {
   }
   std::vector<double> loads, reads;
   for (int i = 0; i < 101; ++i) {
-    Module1::loaded = 0;
-    Module1::gim = {};
     QElapsedTimer clock;
     clock.start();
-    Module1::LoadGimmicksFrom(dir.path());
+    const GimmickTable table = loadGimmickTable(dir.path());
     loads.push_back(clock.nsecsElapsed() / 1e6);
 
     clock.restart();
@@ -260,11 +261,11 @@ int runAll(const QString& self) {
     file.open(QIODevice::ReadOnly);
     const QByteArray raw = file.readAll();
     reads.push_back(clock.nsecsElapsed() / 1e6);
-    if (raw.isEmpty()) return 1;
+    if (raw.isEmpty() || table[1][1].isEmpty()) return 1;
   }
   row("loader, 156 records", median(loads), median(reads), "ms", "< 1 ms (baseline: raw read)");
 
-  windows::unloadAll();
+  WindowRegistry::unloadAll();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return 0;
 }
