@@ -23,10 +23,11 @@
 // platform measured is printed with the figures.
 
 // The program's side: its start-up, its window registry, its data file.
-#include "shell/gimmick_file.h"
-#include "shell/module1.h"
-#include "shell/window.h"
-#include "shell/windows.h"
+#include "data/gimmick_file.h"
+#include "data/gimmick_loader.h"
+#include "data/gimmick_table_store.h"
+#include "framework/window.h"
+#include "framework/window_registry.h"
 #include "startup.h"
 
 #include <QAbstractButton>
@@ -274,9 +275,11 @@ int childStart(Kind kind) {
   app.installEventFilter(&probe);
   QWidget* window = nullptr;
   switch (kind) {
-    case Kind::Program:
-      startProgram();
+    case Kind::Program: {
+      static GimmickTableStore gimmicks;
+      startProgram(gimmicks);
       break;
+    }
     case Kind::HandWritten: {
       setUpTheHandWrittenApplication();
       auto* menu = new HandWrittenMenu;
@@ -297,7 +300,7 @@ int childStart(Kind kind) {
               qPrintable(QGuiApplication::platformName()));
   std::fflush(stdout);
   delete window;
-  windows::unloadAll();
+  WindowRegistry::unloadAll();
   return 0;
 }
 
@@ -409,7 +412,7 @@ double timedClick(Window* window, const char* button) {
   qApp->installEventFilter(&probe);
   QElapsedTimer clock;
   clock.start();
-  window->control<QAbstractButton>(QString::fromUtf8(button))->click();
+  window->findControl<QAbstractButton>(QString::fromUtf8(button))->click();
   waitForPaint(probe);
   const double ms = clock.nsecsElapsed() / 1e6;
   qApp->removeEventFilter(&probe);
@@ -492,7 +495,8 @@ int runAll(const QString& self) {
   char name[] = "torvak-bench";
   char* argv[] = {name, nullptr};
   QApplication app(argc, argv);
-  startProgram();
+  GimmickTableStore gimmicks;
+  startProgram(gimmicks);
   QCoreApplication::processEvents();
 
   std::printf("Torvak Utilities benchmark, platform \"%s\"", qPrintable(programStart.platform));
@@ -503,7 +507,7 @@ int runAll(const QString& self) {
 
   // The floor must be the program's own menu, or its figures mean nothing.
   bool handIsTheMenu = false;
-  if (Window* menu = windows::find(QStringLiteral("MainMenu")); menu && menu->widget()) {
+  if (Window* menu = WindowRegistry::find(QStringLiteral("MainMenu")); menu && menu->widget()) {
     handIsTheMenu = sameLook(menu->widget());
     waitUntilActive(menu->widget());
   }
@@ -519,20 +523,20 @@ int runAll(const QString& self) {
   QByteArray slowestName;
   std::vector<std::pair<QByteArray, double>> switches;
   for (const Route& route : kRoutes) {
-    if (!windows::find(QString::fromUtf8(route.target))) {
+    if (!WindowRegistry::find(QString::fromUtf8(route.target))) {
       std::printf("  %-22s (not in this build)\n", route.target);
       continue;
     }
     std::vector<double> there, back;
     for (int i = 0; i < kSwitchRuns; ++i) {
-      Window* menu = windows::find(QStringLiteral("MainMenu"));
+      Window* menu = WindowRegistry::find(QStringLiteral("MainMenu"));
       if (route.selection) {
-        menu->control<QAbstractButton>(QStringLiteral("Command1"))->click();
-        auto* selector = menu->control<QComboBox>(QStringLiteral("Combo1"));
+        menu->findControl<QAbstractButton>(QStringLiteral("Command1"))->click();
+        auto* selector = menu->findControl<QComboBox>(QStringLiteral("Combo1"));
         selector->setCurrentIndex(selector->findText(QString::fromUtf8(route.selection)));
       }
       there.push_back(timedClick(menu, route.menuButton));
-      back.push_back(timedClick(windows::find(QString::fromUtf8(route.target)), route.back));
+      back.push_back(timedClick(WindowRegistry::find(QString::fromUtf8(route.target)), route.back));
     }
     switches.emplace_back(QByteArray("menu to ") + route.target, median(there));
     switches.emplace_back(QByteArray(route.target) + " to menu", median(back));
@@ -558,11 +562,9 @@ int runAll(const QString& self) {
   }
   std::vector<double> loads, reads;
   for (int i = 0; i < 101; ++i) {
-    Module1::loaded = 0;
-    Module1::gim = {};
     QElapsedTimer clock;
     clock.start();
-    Module1::LoadGimmicksFrom(dir.path());
+    const GimmickTable table = loadGimmickTable(dir.path());
     loads.push_back(clock.nsecsElapsed() / 1e6);
 
     clock.restart();
@@ -570,7 +572,7 @@ int runAll(const QString& self) {
     if (!file.open(QIODevice::ReadOnly)) return 1;
     const QByteArray raw = file.readAll();
     reads.push_back(clock.nsecsElapsed() / 1e6);
-    if (raw.isEmpty()) return 1;
+    if (raw.isEmpty() || table[1][1].isEmpty()) return 1;
   }
   const double loadMs = median(loads);
   const double readMs = median(reads);
@@ -615,7 +617,7 @@ int runAll(const QString& self) {
   std::printf("\nPlatform \"%s\". Ratios: the program's figure over the reference's.\n",
               qPrintable(programStart.platform));
 
-  windows::unloadAll();
+  WindowRegistry::unloadAll();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return handIsTheMenu ? 0 : 1;
 }

@@ -7,10 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-# The test suite's switch has two names over time; the benchmark needs neither.
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVAK_BENCH=ON \
-  -DTORVAK_TESTS=OFF -DBUILD_TESTING=OFF --no-warn-unused-cli >/dev/null
-cmake --build build/bench --target torvak-bench
+cmake --preset bench >/dev/null
+cmake --build --preset bench
 bench=build/bench/torvak-bench
 
 status=0

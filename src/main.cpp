@@ -1,4 +1,5 @@
-#include "shell/windows.h"
+#include "data/gimmick_table_store.h"
+#include "framework/window_registry.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -16,8 +17,10 @@ int main(int argc, char* argv[]) {
   options.addVersionOption();
   options.process(app);
 
-  startProgram();
+  // The run's gimmick table: read from data.dat when the menu first loads.
+  GimmickTableStore gimmicks;
+  startProgram(gimmicks);
   const int status = QApplication::exec();
-  windows::unloadAll();
+  WindowRegistry::unloadAll();
   return status;
 }

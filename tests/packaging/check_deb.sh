@@ -16,7 +16,7 @@ run() { # runs a step quietly, and shows its output when it fails
 
 configure=(-S "$source" -B "$tree" -G "$generator" --no-warn-unused-cli
            -DCMAKE_BUILD_TYPE=Release -DTORVAK_DEBIAN_PACKAGE=ON
-           -DTORVAK_TESTS=OFF -DBUILD_TESTING=OFF)
+           -DBUILD_TESTING=OFF)
 [ -z "$compiler" ] || configure+=(-DCMAKE_CXX_COMPILER="$compiler")
 [ -z "$qt" ] || configure+=(-DQt6_DIR="$qt")
 run cmake "${configure[@]}"
