@@ -2,8 +2,9 @@
 // not crashing: row 0 and field 0 stay empty, no record holds more text than
 // a record can, nothing is filled from the first empty record on, and the
 // file on disk is exactly as it was.
-#include "shell/gimmick_file.h"
-#include "shell/module1.h"
+#include "data/gimmick_file.h"
+#include "data/gimmick_loader.h"
+#include "data/gimmick_table.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,15 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(file.write(bytes) == bytes.size());
   }
 
-  Module1::loaded = 0;
-  Module1::gim = {};
-  Module1::LoadGimmicksFrom(dir.path());
+  const GimmickTable table = loadGimmickTable(dir.path());
 
-  check(Module1::loaded == 1);
-  for (const QString& field : Module1::gim[0]) check(field.isEmpty());
+  for (const QString& field : table[0]) check(field.isEmpty());
   const int end = firstEmptyRecord(bytes);
   for (int r = 1; r <= gimmick_file::kMaxRecords; ++r) {
-    const auto& row = Module1::gim[r];
+    const auto& row = table[r];
     check(row[0].isEmpty());
     qsizetype text = 0;
     for (const QString& field : row) text += field.size();

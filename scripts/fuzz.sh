@@ -7,9 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-CC=clang-14 CXX=clang++-14 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DTORVAK_TESTS=OFF -DTORVAK_FUZZ=ON -DTORVAK_SANITIZE=ON -DTORVAK_WERROR=ON
-cmake --build build/fuzz --target fuzz_gimmick_file fuzz_numbers
+cmake --preset fuzz
+cmake --build --preset fuzz
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

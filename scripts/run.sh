@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVAK_TESTS=OFF
-cmake --build build/release
+cmake --preset release
+cmake --build --preset release
 exec build/release/torvak-utilities

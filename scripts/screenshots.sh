@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVAK_WERROR=ON
-cmake --build build/test --target torvak-screenshots
-QT_QPA_PLATFORM=offscreen build/test/tests/torvak-screenshots docs/screenshots
+cmake --preset debug
+cmake --build --preset debug --target torvak-screenshots
+QT_QPA_PLATFORM=offscreen build/debug/tests/torvak-screenshots docs/screenshots

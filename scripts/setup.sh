@@ -10,7 +10,7 @@ packages=(
   libgl-dev
   e2fsprogs
   clang-14 libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev fontconfig
+  desktop-file-utils appstream dpkg-dev fontconfig lintian help2man
   fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
 )
 

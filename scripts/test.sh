@@ -13,15 +13,14 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
 echo "== Build with warnings as errors"
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVAK_WERROR=ON
-cmake --build build/test -j "$jobs"
-ctest --test-dir build/test --output-on-failure -j "$jobs" | tee -a "$log"
+cmake --preset debug
+cmake --build --preset debug -j "$jobs"
+ctest --preset debug -j "$jobs" | tee -a "$log"
 
 echo "== Build under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVAK_WERROR=ON \
-  -DTORVAK_SANITIZE=ON
-cmake --build build/sanitize -j "$jobs"
-ctest --test-dir build/sanitize --output-on-failure -j "$jobs" | tee -a "$log"
+cmake --preset sanitize
+cmake --build --preset sanitize -j "$jobs"
+ctest --preset sanitize -j "$jobs" | tee -a "$log"
 
 echo "== Fuzzing the data file loader and the number reader"
 bash scripts/fuzz.sh 60

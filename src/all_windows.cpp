@@ -1,30 +1,31 @@
 #include "all_windows.h"
 
-#include "generators/fini_gimm.h"
-#include "generators/finisher.h"
-#include "generators/name_gen.h"
-#include "match/match.h"
-#include "shell/credits.h"
-#include "shell/main_menu.h"
-#include "shell/windows.h"
-#include "tools/calc.h"
-#include "tools/hex_rgb.h"
-#include "tools/rando.h"
-#include "tournament/tourn16.h"
-#include "tournament/tourn8.h"
+#include "data/gimmick_table_store.h"
+#include "framework/window_registry.h"
+#include "windows/credits/credits_window.h"
+#include "windows/generators/gimmick_finisher_generator.h"
+#include "windows/generators/random_finisher_generator.h"
+#include "windows/generators/wrestler_name_generator.h"
+#include "windows/match/match_winner_picker.h"
+#include "windows/menu/main_menu.h"
+#include "windows/tools/colour_decoder.h"
+#include "windows/tools/random_number_generator.h"
+#include "windows/tools/ratings_calculator.h"
+#include "windows/tournament/eight_man_bracket.h"
+#include "windows/tournament/sixteen_man_bracket.h"
 
 #include <memory>
 
-void registerAllWindows() {
-  windows::add(std::make_unique<MainMenu>());
-  windows::add(std::make_unique<Credits>());
-  windows::add(std::make_unique<Tourn8>());
-  windows::add(std::make_unique<Tourn16>());
-  windows::add(std::make_unique<NameGen>());
-  windows::add(std::make_unique<Finisher>());
-  windows::add(std::make_unique<FiniGimm>());
-  windows::add(std::make_unique<Match>());
-  windows::add(std::make_unique<Rando>());
-  windows::add(std::make_unique<calc>());
-  windows::add(std::make_unique<HexRGB>());
+void registerAllWindows(GimmickTableStore& gimmicks) {
+  WindowRegistry::add(std::make_unique<MainMenu>(gimmicks));
+  WindowRegistry::add(std::make_unique<CreditsWindow>());
+  WindowRegistry::add(std::make_unique<EightManBracket>());
+  WindowRegistry::add(std::make_unique<SixteenManBracket>());
+  WindowRegistry::add(std::make_unique<WrestlerNameGenerator>());
+  WindowRegistry::add(std::make_unique<RandomFinisherGenerator>());
+  WindowRegistry::add(std::make_unique<GimmickFinisherGenerator>(gimmicks.table()));
+  WindowRegistry::add(std::make_unique<MatchWinnerPicker>());
+  WindowRegistry::add(std::make_unique<RandomNumberGenerator>());
+  WindowRegistry::add(std::make_unique<RatingsCalculator>());
+  WindowRegistry::add(std::make_unique<ColourDecoder>());
 }

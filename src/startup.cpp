@@ -1,13 +1,13 @@
 #include "startup.h"
 
 #include "all_windows.h"
-#include "shell/fonts.h"
-#include "shell/windows.h"
+#include "framework/fonts.h"
+#include "framework/window_registry.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 
-void startProgram() {
+void startProgram(GimmickTableStore& gimmicks) {
   QApplication::setApplicationName(QStringLiteral("Torvak Utilities"));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // Between unloading one window and showing the next, no window is open;
@@ -15,6 +15,6 @@ void startProgram() {
   QApplication::setQuitOnLastWindowClosed(false);
   fonts::installFallbacks();
 
-  registerAllWindows();
-  windows::show(QStringLiteral("MainMenu"));
+  registerAllWindows(gimmicks);
+  WindowRegistry::show(QStringLiteral("MainMenu"));
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/gimmick_export.h"
 
-#include "common/windows1252.h"
-#include "shell/gimmick_file.h"
+#include "data/gimmick_file.h"
+#include "data/gimmick_table.h"
 
 #include <QStringList>
 
@@ -23,7 +23,7 @@ Export exportText(const QByteArray& data) {
   Export result;
   // The rows are the program's own reading of the file, so the text shows
   // exactly the table the program would show.
-  Table table;
+  GimmickTable table;
   const Result loaded = parse(data, table);
   for (const Problem& problem : loaded.problems) {
     if (problem.record <= loaded.rowsLoaded) {

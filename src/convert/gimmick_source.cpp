@@ -1,7 +1,7 @@
 #include "convert/gimmick_source.h"
 
-#include "common/windows1252.h"
-#include "shell/gimmick_file.h"
+#include "data/gimmick_file.h"
+#include "data/windows1252.h"
 
 #include <QList>
 #include <QStringDecoder>

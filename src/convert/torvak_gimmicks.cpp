@@ -5,9 +5,9 @@
 // Exit status 0 on success, 1 on refused input, 2 on bad usage.
 #include "convert/gimmick_export.h"
 #include "convert/gimmick_source.h"
+#include "data/gimmick_file.h"
 #include "data/table_file.h"
 #include "data/table_location.h"
-#include "shell/gimmick_file.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

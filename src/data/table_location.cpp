@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/table_location.h"
 
+#include "data/gimmick_file.h"
 #include "data/table_file.h"
-#include "shell/gimmick_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

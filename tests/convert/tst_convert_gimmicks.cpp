@@ -1,6 +1,6 @@
 #include "convert/gimmick_source.h"
-#include "shell/gimmick_file.h"
-#include "shell/module1.h"
+#include "data/gimmick_file.h"
+#include "data/gimmick_loader.h"
 
 #include <QFile>
 #include <QProcess>
@@ -41,20 +41,16 @@ class ConvertGimmicksTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir dir_;
-  gimmick_file::Table savedTable_;
-  std::int16_t savedLoaded_ = 0;
 
   // The rows the program's own loader fills from `data` as its data.dat,
   // up to the last that is not wholly empty, and at least `atLeast`.
   Rows loadedRows(const QByteArray& data, int atLeast = 0) {
     writeFile(dir_.filePath("data.dat"), data);
-    Module1::loaded = 0;
-    Module1::gim = {};
-    Module1::LoadGimmicksFrom(dir_.path());
+    const GimmickTable table = loadGimmickTable(dir_.path());
     Rows rows;
     for (int r = 1; r <= gimmick_file::kMaxRecords; ++r) {
       QStringList fields;
-      for (int f = 1; f <= gimmick_file::kFields; ++f) fields << Module1::gim[r][f];
+      for (int f = 1; f <= gimmick_file::kFields; ++f) fields << table[r][f];
       rows << fields;
     }
     while (rows.size() > atLeast && rows.last().join("").isEmpty()) rows.removeLast();
@@ -62,16 +58,7 @@ class ConvertGimmicksTest : public QObject {
   }
 
  private Q_SLOTS:
-  void initTestCase() {
-    QVERIFY(dir_.isValid());
-    savedTable_ = Module1::gim;
-    savedLoaded_ = Module1::loaded;
-  }
-
-  void cleanup() {
-    Module1::gim = savedTable_;
-    Module1::loaded = savedLoaded_;
-  }
+  void initTestCase() { QVERIFY(dir_.isValid()); }
 
   void accepted_data() {
     QTest::addColumn<QByteArray>("source");

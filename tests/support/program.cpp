@@ -1,8 +1,8 @@
 #include "program.h"
 
-#include "common/shared_random.h"
-#include "scripted_random.h"
-#include "shell/windows.h"
+#include "data/gimmick_table_store.h"
+#include "framework/window_registry.h"
+#include "rules/shared_random.h"
 #include "startup.h"
 
 #include <QAbstractButton>
@@ -13,63 +13,98 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <memory>
+
 namespace program {
+namespace {
+
+std::unique_ptr<ScopedRandomSource>& randomSource() {
+  static std::unique_ptr<ScopedRandomSource> source;
+  return source;
+}
+
+}  // namespace
+
+GimmickTableStore& gimmicks() {
+  // Read from data.dat beside the test executable, as the program reads its own.
+  static GimmickTableStore store;
+  return store;
+}
 
 void start() {
-  startProgram();  // exactly as the program starts; each test opens what it needs
-  windows::unloadAll();
+  startProgram(gimmicks());  // exactly as the program starts; each test opens what it needs
+  WindowRegistry::unloadAll();
   settle();
 }
 
 void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 void reset() {
-  windows::unloadAll();
+  WindowRegistry::unloadAll();
   settle();
   shared_random::restart();
-  shared_random::clearScript();
+  randomSource().reset();  // the old queue goes before the new one is set
+  randomSource() = std::make_unique<ScopedRandomSource>();
+}
+
+ScopedRandomSource& random() {
+  if (!randomSource()) randomSource() = std::make_unique<ScopedRandomSource>();
+  return *randomSource();
 }
 
 Window* onScreen() {
   settle();
-  Window* w = windows::current();
+  Window* w = WindowRegistry::current();
   if (w && !QTest::qWaitForWindowExposed(w->widget())) return nullptr;
   return w;
 }
 
 Window* open(const QString& windowName) {
-  windows::show(windowName);
+  WindowRegistry::show(windowName);
   return onScreen();
 }
 
 QString openFromMenu(const QString& menuButton) {
   if (!open(QStringLiteral("MainMenu"))) return {};
-  click(QStringLiteral("MainMenu"), menuButton);
+  if (!click(QStringLiteral("MainMenu"), menuButton)) return {};
   Window* w = onScreen();
   return w ? w->name() : QString();
 }
 
 QWidget* control(const QString& windowName, const QString& controlName) {
-  Window* w = windows::find(windowName);
-  return w ? w->control(controlName) : nullptr;
+  Window* w = WindowRegistry::find(windowName);
+  return w ? w->findControl(controlName) : nullptr;
 }
 
-void click(const QString& windowName, const QString& controlName) {
+namespace {
+
+// Fails the running test with `message` and answers false, so that the
+// caller's QVERIFY stops the calling test too.
+bool failed(const QString& message) {
+  QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+  return false;
+}
+
+}  // namespace
+
+bool click(const QString& windowName, const QString& controlName) {
   auto* button = control<QAbstractButton>(windowName, controlName);
-  QVERIFY2(button, qPrintable(windowName + "." + controlName + " is not a button on screen"));
-  QVERIFY2(button->isVisible(), qPrintable(windowName + "." + controlName + " is hidden"));
+  if (!button) return failed(windowName + "." + controlName + " is not a button on screen");
+  if (!button->isVisible()) return failed(windowName + "." + controlName + " is hidden");
   QTest::mouseClick(button, Qt::LeftButton);
+  return true;
 }
 
-void type(const QString& windowName, const QString& controlName, const QString& text) {
+bool type(const QString& windowName, const QString& controlName, const QString& text) {
   QWidget* w = control(windowName, controlName);
-  QVERIFY2(w, qPrintable(windowName + "." + controlName + " is not on screen"));
+  if (!w) return failed(windowName + "." + controlName + " is not on screen");
   if (auto* combo = qobject_cast<QComboBox*>(w)) w = combo->lineEdit();
-  QVERIFY2(w, qPrintable(controlName + " takes no typing"));
+  if (!w) return failed(windowName + "." + controlName + " takes no typing");
   w->setFocus();
   QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(w, Qt::Key_Delete);
   QTest::keyClicks(w, text);
+  return true;
 }
 
 QString textOf(const QString& windowName, const QString& controlName) {

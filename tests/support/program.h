@@ -1,9 +1,12 @@
 #pragma once
 
-#include "shell/window.h"
+#include "framework/window.h"
+#include "scoped_random_source.h"
 
 #include <QString>
 #include <QWidget>
+
+class GimmickTableStore;
 
 // Drives the program as a user would: windows and controls found by name,
 // clicks and typing through QTest.
@@ -13,9 +16,17 @@ namespace program {
 // with no window left on screen.
 void start();
 
+// The run's gimmick table, which the test support owns as the program's
+// start-up does; tests give it the rows they need.
+GimmickTableStore& gimmicks();
+
 // Before each test: no window loaded, the random sequence back at its fixed
-// start with nothing scripted, so the order of tests never matters.
+// start with nothing queued, so the order of tests never matters.
 void reset();
+
+// The values the next draws of the shared random sequence return, queued by
+// the tests; emptied by reset().
+ScopedRandomSource& random();
 
 // Shows a window as the program would and waits until it is on screen.
 Window* open(const QString& windowName);
@@ -33,9 +44,11 @@ T* control(const QString& windowName, const QString& controlName) {
   return qobject_cast<T*>(control(windowName, controlName));
 }
 
-void click(const QString& windowName, const QString& controlName);
+// Each fails the running test and answers false when the control is not
+// there to use; call them through QVERIFY so that the calling test stops.
+[[nodiscard]] bool click(const QString& windowName, const QString& controlName);
 // Replaces the text of a box or an editable combo by typing.
-void type(const QString& windowName, const QString& controlName, const QString& text);
+[[nodiscard]] bool type(const QString& windowName, const QString& controlName, const QString& text);
 QString textOf(const QString& windowName, const QString& controlName);
 
 // Lets unloaded windows finish going.

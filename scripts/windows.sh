@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows package, made and proven on Debian: Qt for Windows built once
+# from Debian's own source (scripts/windows-qt.sh), the program, its gimmick
+# tool and the whole test suite cross-compiled with mingw-w64, the suite run
+# under Wine, then build/windows/torvak-utilities-<version>-windows-x64.zip and
+# a screenshot of the zipped program started under Wine on a private X display.
+# Ends with one line: "windows: N passed, M failed".
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source=$PWD
+
+packages=(
+  cmake ninja-build dpkg-dev qt6-base-dev-tools
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick zip unzip
+  fonts-bebas-neue fonts-cherrybomb fonts-league-spartan
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "The Windows build needs: sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+TORVAK_QT_WINDOWS=$(bash scripts/windows-qt.sh)
+export TORVAK_QT_WINDOWS
+build=$source/build/windows
+export TORVAK_WINEPREFIX=$build/wine-prefix
+export WINEDEBUG=-all
+
+# A Wine prefix of the build's own. A fresh prefix has no Tahoma, the face
+# Qt's Windows platform takes for dialogs: fonts-wine has it.
+if [ ! -f "$TORVAK_WINEPREFIX/system.reg" ]; then
+  echo "== Preparing a Wine prefix"
+  mkdir -p "$TORVAK_WINEPREFIX"
+  WINEPREFIX=$TORVAK_WINEPREFIX WINEDLLOVERRIDES='mscoree,mshtml=' wineboot -i >/dev/null 2>&1
+  WINEPREFIX=$TORVAK_WINEPREFIX wineserver -w
+  cp /usr/share/wine/fonts/tahoma*.ttf "$TORVAK_WINEPREFIX/drive_c/windows/Fonts/"
+fi
+
+echo "== Building for Windows"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+
+echo "== Running the suite under Wine"
+log=$build/ctest.log
+set +e
+ctest --preset windows 2>&1 | tee "$log"
+set -e
+summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n1)
+failed=$(sed -E 's/.* ([0-9]+) tests failed out of.*/\1/' <<<"$summary")
+total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$summary")
+[ -n "$total" ] || { echo "windows: 0 passed, 1 failed"; exit 1; }
+passed=$((total - failed))
+
+echo "== Packaging"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name=torvak-utilities-$version-windows-x64
+stage=$build/package/$name
+rm -rf "$build/package"
+mkdir -p "$stage/platforms" "$stage/fonts" "$stage/licences"
+cp "$build/torvak-utilities.exe" "$build/data.dat" "$stage/"
+[ -f "$build/torvak-gimmicks.exe" ] && cp "$build/torvak-gimmicks.exe" "$stage/"
+for dll in Qt6Core Qt6Gui Qt6Widgets; do cp "$TORVAK_QT_WINDOWS/bin/$dll.dll" "$stage/"; done
+cp "$TORVAK_QT_WINDOWS/plugins/platforms/qwindows.dll" "$stage/platforms/"
+mingw_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+cp "$mingw_runtime/libstdc++-6.dll" "$mingw_runtime/libgcc_s_seh-1.dll" \
+  /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"
+cp /usr/share/fonts/opentype/bebas-neue/BebasNeue-Regular.otf \
+  /usr/share/fonts/opentype/cherrybomb/CherryBomb-Regular.otf \
+  /usr/share/fonts/opentype/bebas-neue/BebasNeue-Bold.otf \
+  /usr/share/fonts/opentype/league-spartan/LeagueSpartan-Regular.otf \
+  /usr/share/fonts/opentype/league-spartan/LeagueSpartan-Bold.otf "$stage/fonts/"
+bash packaging/windows/notices.sh "$stage"
+find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+zip="$build/$name.zip"
+rm -f "$zip"
+(cd "$build/package" && zip -qr9 "$zip" "$name")
+echo "$(basename "$zip"): $(du -h "$zip" | cut -f1)"
+
+echo "== The zipped program under Wine, with Qt's Windows platform"
+bash packaging/windows/screenshot.sh "$zip" docs/screenshots/windows-MainMenu.png
+
+echo "windows: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/gimmick_table_store.h"
+
+#include "data/gimmick_loader.h"
+
+#include <utility>
+
+GimmickTableStore::GimmickTableStore()
+    : GimmickTableStore([] { return loadGimmickTable(gimmickDataDirectory()); }) {}
+
+GimmickTableStore::GimmickTableStore(Loader loader) : loader_(std::move(loader)) {}
+
+void GimmickTableStore::loadOnce() {
+  if (loaded_) return;
+  loaded_ = true;  // before loading: a failed load is not retried either
+  table_ = loader_();
+}

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/gimmick_table.h"
+
+#include <functional>
+
+// The gimmick table of a run and its one load. The start-up code owns it:
+// the main menu asks for the load at every load of its own, and only the
+// first does anything; the gimmick window reads the table.
+class GimmickTableStore {
+ public:
+  using Loader = std::function<GimmickTable()>;
+
+  // By default the table comes from data.dat in gimmickDataDirectory().
+  GimmickTableStore();
+  explicit GimmickTableStore(Loader loader);
+
+  // Loads the table the first time; every later call does nothing, so the
+  // file is read once per run whatever happens to it meanwhile.
+  void loadOnce();
+  bool isLoaded() const { return loaded_; }
+
+  const GimmickTable& table() const { return table_; }
+  // The owner's access, for a table given by hand (the tests give theirs).
+  GimmickTable& table() { return table_; }
+
+ private:
+  Loader loader_;
+  GimmickTable table_;
+  bool loaded_ = false;
+};

@@ -1,0 +1,107 @@
+#include "framework/window.h"
+
+#include "framework/builder.h"
+#include "framework/window_registry.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace {
+
+// The on-screen window: fixed size, a title bar with a close box only, the
+// window grey. Closing it from the title bar ends the program, since it is
+// the only window there is.
+class WindowFrame : public QWidget {
+ public:
+  WindowFrame() {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(128, 128, 128));
+    setPalette(p);
+    setAutoFillBackground(true);
+  }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    QWidget::closeEvent(event);
+    WindowRegistry::endProgram();
+  }
+};
+
+}  // namespace
+
+Window::Window(const design::FormDesign& design) : design_(design) {}
+
+Window::~Window() {
+  // Widgets cannot outlive the application object; at exit they are gone.
+  if (QCoreApplication::instance()) delete widget_;
+}
+
+QString Window::name() const { return QString::fromUtf8(design_.name); }
+
+void Window::load() {
+  if (widget_) return;
+  widget_ = new WindowFrame;
+  design::build(design_, widget_);
+  connectHandlers();
+  Form_Load();
+}
+
+void Window::unload() {
+  if (!widget_) return;
+  QWidget* gone = widget_;
+  widget_ = nullptr;
+  gone->hide();
+  // The click that unloads a window is still being delivered to one of its
+  // buttons, so the window goes when that handler has returned.
+  gone->deleteLater();
+}
+
+void Window::show() {
+  load();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = widget_->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    widget_->move(frame.topLeft());
+  }
+  widget_->show();
+  if (QWidget* first = design::firstInTabOrder(design_, widget_)) first->setFocus();
+  widget_->activateWindow();
+}
+
+void Window::switchTo(const QString& target) {
+  if (!WindowRegistry::find(target)) return;  // a route to a window not built yet
+  unload();
+  WindowRegistry::show(target);
+}
+
+QString Window::textOf(const QWidget* w) {
+  if (auto* box = qobject_cast<const QLineEdit*>(w)) return box->text();
+  if (auto* box = qobject_cast<const QTextEdit*>(w)) return box->toPlainText();
+  if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->currentText();
+  if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+  return {};
+}
+
+void Window::setTextOf(QWidget* w, const QString& value) {
+  if (auto* box = qobject_cast<QLineEdit*>(w)) {
+    box->setText(value);
+    box->setCursorPosition(0);  // a long name shows its beginning
+  } else if (auto* box = qobject_cast<QTextEdit*>(w)) {
+    box->setPlainText(value);
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    combo->setEditText(value);
+  } else if (auto* label = qobject_cast<QLabel*>(w)) {
+    label->setText(value);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    button->setText(value);
+  }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "framework/form_design.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+// One window of the program. The instance lives for the whole run and keeps
+// the window's own variables; the on-screen window and its controls exist
+// only while it is loaded.
+class Window : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit Window(const design::FormDesign& design);
+  ~Window() override;
+
+  QString name() const;
+  const design::FormDesign& design() const { return design_; }
+  bool isLoaded() const { return widget_ != nullptr; }
+  QWidget* widget() const { return widget_; }  // nullptr while not loaded
+
+  // Builds the controls in their design state, then runs Form_Load.
+  void load();
+  // Hides the window and destroys it with its controls.
+  void unload();
+  // Loads the window if needed and shows it centred on the screen.
+  void show();
+
+  // The text a control shows: a box's text, a combo's text, a caption.
+  static QString textOf(const QWidget* control);
+  static void setTextOf(QWidget* control, const QString& value);
+
+  // A control of the loaded window by a name known only at run time;
+  // nullptr when there is none. The window's own code names its controls
+  // through FormWindow, where the compiler checks them.
+  template <typename T = QWidget>
+  T* findControl(const QString& controlName) const {
+    return widget_ ? widget_->findChild<T*>(controlName) : nullptr;
+  }
+
+ protected:
+  // Wires each control's events to the handlers named after them.
+  virtual void connectHandlers() {}
+  virtual void Form_Load() {}
+
+  // The window switch: unload this window, then load and show `target`.
+  void switchTo(const QString& target);
+
+ private:
+  const design::FormDesign& design_;
+  QPointer<QWidget> widget_;
+};

@@ -1,0 +1,12 @@
+#include "rules/colour.h"
+
+#include <algorithm>
+
+namespace colour {
+
+std::int32_t value(int red, int green, int blue) {
+  const auto clamp = [](int c) { return std::clamp(c, 0, 255); };
+  return clamp(red) + 256 * clamp(green) + 65536 * clamp(blue);
+}
+
+}  // namespace colour

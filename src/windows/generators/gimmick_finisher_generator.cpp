@@ -1,0 +1,68 @@
+#include "windows/generators/gimmick_finisher_generator.h"
+
+#include "data/gimmick_table.h"
+#include "rules/shared_random.h"
+
+#include <QComboBox>
+
+namespace {
+
+using namespace design;
+
+constexpr const char* kPrompt[] = {"Select The Gimmick You Require:"};
+
+// clang-format off
+constexpr ControlDesign kControls[] = {
+  // name        kind           text                                       left   top  width height font                      tab
+  {"Label1",   Kind::Label,   "Torvak Finisher Generator for Gimmicks",   1800,  120, 6975, 375, {kShowcard, 15.75, Bold}, 0, {.fore = kNavy}},
+  {"Label2",   Kind::Label,   "Click on the gimmick your wrestler uses to recieve a set of finishers applicable to that gimmick",
+                                                                          1800,  600, 6855, 255, kDefaultFont,             1, {.fore = kNavy, .align = Align::Centre}},
+  {"Label3",   Kind::Label,   "Finisher:",                                 960, 1080,  975, 255, kDefaultFont,             3},
+  {"Text1",    Kind::TextBox, "",                                         1800,  960, 2895, 375, kDefaultFont,             2, {.accessible = "Finisher"}},
+  {"Label4",   Kind::Label,   "Notes:",                                   5040, 1080,  975, 255, kDefaultFont,             5},
+  {"Text2",    Kind::TextBox, "",                                         5760,  960, 3735, 375, kDefaultFont,             4, {.accessible = "Finisher notes"}},
+  {"Combo1",   Kind::Combo,   "",                                         3600, 1560, 3615, 315, kDefaultFont,             7, {.items = kPrompt, .accessible = "Gimmick"}},
+  {"Command1", Kind::Button,  "GENERATE",                                 3600, 2040, 3615, 495, kDefaultFont,             6, {.accessible = "Generate a finisher for the gimmick"}},
+  {"Command2", Kind::Button,  "Back",                                     9720,  120,  615, 255, kDefaultFont,             8, {.accessible = "Back to the menu"}},
+};
+// clang-format on
+
+}  // namespace
+
+constexpr design::FormDesign GimmickFinisherGenerator::kDesign{
+    "FiniGimm", "Gimmick => Finisher Generator", 10485, 2655, kControls};
+
+constexpr int kRows = GimmickTable::kRows;
+
+GimmickFinisherGenerator::GimmickFinisherGenerator(const GimmickTable& gimmicks)
+    : gimmicks_(gimmicks) {}
+
+void GimmickFinisherGenerator::connectHandlers() {
+  onClick("Command1", &GimmickFinisherGenerator::Command1_Click);
+  onClick("Command2", &GimmickFinisherGenerator::Command2_Click);
+}
+
+// Every row is listed, empty ones too, after the prompt of the design list.
+void GimmickFinisherGenerator::Form_Load() {
+  auto* list = control<QComboBox>("Combo1");
+  for (int r = 1; r <= kRows; ++r) list->addItem(gimmicks_[r][1]);
+}
+
+// The first row whose name is the whole box text, case included, wins. With
+// no match the last matched row stays chosen; before any match that is row
+// 0, whose fields are all empty.
+void GimmickFinisherGenerator::Command1_Click() {
+  const QString chosen = text("Combo1");
+  for (int r = 1; r <= kRows; ++r) {
+    if (gimmicks_[r][1] == chosen) {
+      row_ = r;
+      break;
+    }
+  }
+  roll_ = shared_random::wholeDraw(3);
+  // Finisher k sits in field k + 1, its note in field k + 4.
+  setText("Text1", gimmicks_[row_][roll_ + 1]);
+  setText("Text2", gimmicks_[row_][roll_ + 4]);
+}
+
+void GimmickFinisherGenerator::Command2_Click() { switchTo("MainMenu"); }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "framework/form_window.h"
+
+class GimmickTable;
+
+// Offers one of the three finishers the gimmick table holds for the gimmick
+// chosen in the list, with its note.
+class GimmickFinisherGenerator : public FormWindow<GimmickFinisherGenerator> {
+  Q_OBJECT
+
+ public:
+  static const design::FormDesign kDesign;  // gimmick_finisher_generator.cpp
+
+  // The table is the run's, read when the menu first loaded; the window only
+  // reads it.
+  explicit GimmickFinisherGenerator(const GimmickTable& gimmicks);
+
+ protected:
+  void connectHandlers() override;
+  void Form_Load() override;
+
+ private Q_SLOTS:
+  void Command1_Click();
+  void Command2_Click();
+
+ private:
+  // Kept for the whole run: reopening the window does not reset them.
+  const GimmickTable& gimmicks_;
+  int row_ = 0;   // the row of the last gimmick matched; 0 before any
+  int roll_ = 0;  // the last roll, 1 to 3
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/form_window.h"
+
+#include <QString>
+
+#include <array>
+
+// Makes up ring names: a first name and a surname drawn from fixed tables.
+// Opening this window is what seeds the program's random sequence.
+class WrestlerNameGenerator : public FormWindow<WrestlerNameGenerator> {
+  Q_OBJECT
+
+ public:
+  static const design::FormDesign kDesign;  // wrestler_name_generator.cpp
+
+ protected:
+  void connectHandlers() override;
+  void Form_Load() override;
+
+ private Q_SLOTS:
+  void Command1_Click();
+  void Command2_Click();
+
+ private:
+  // Slots 1 to 150 and 1 to 100; slot 0 is never drawn.
+  std::array<QString, 151> firstNames_;
+  std::array<QString, 101> surnames_;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "framework/form_window.h"
+
+// Picks the winner of a one-on-one and of a three-way match at random.
+class MatchWinnerPicker : public FormWindow<MatchWinnerPicker> {
+  Q_OBJECT
+
+ public:
+  static const design::FormDesign kDesign;  // match_winner_picker.cpp
+
+ protected:
+  void connectHandlers() override;
+
+ private Q_SLOTS:
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "framework/form_window.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Turns red, green and blue numbers, typed or from a named preset, into a
+// hexadecimal colour code and a swatch.
+class ColourDecoder : public FormWindow<ColourDecoder> {
+  Q_OBJECT
+
+ public:
+  static const design::FormDesign kDesign;  // colour_decoder.cpp
+
+  struct Preset {
+    QString name;
+    int red = 0, green = 0, blue = 0;
+  };
+  static constexpr int kPresets = 30;
+
+ protected:
+  void connectHandlers() override;
+  void Form_Load() override;
+
+ private Q_SLOTS:
+  void gEn2_Click();
+  void gEn3_Click();
+  void Command1_Click();
+
+ private:
+  void numbersToCode();
+  // A component box's number; a box that holds none, or a negative one, is
+  // marked. 16 bits on purpose: a component reads as 0 to 32767.
+  std::optional<std::int16_t> component(Name box);
+
+  Preset preset_[kPresets + 1];  // slots 1 to 30
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "framework/form_window.h"
+
+#include <cstdint>
+#include <optional>
+
+// Segment ratings: the missing one of Overall, Crowd and Quality, where
+// Overall is half of Crowd + Quality rounded down, and the average of up to
+// four ratings. Everything is 16-bit; a press that cannot finish writes
+// nothing.
+class RatingsCalculator : public FormWindow<RatingsCalculator> {
+  Q_OBJECT
+
+ public:
+  static const design::FormDesign kDesign;  // ratings_calculator.cpp
+
+ protected:
+  void connectHandlers() override;
+
+ private Q_SLOTS:
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+
+ private:
+  // The number in a box; a box that does not hold one is marked.
+  std::optional<std::int16_t> number(Name box);
+  // Crowd from Overall and Quality, or Quality from Overall and Crowd.
+  void missingFromOverall(Name otherBox, const QString& hint);
+};

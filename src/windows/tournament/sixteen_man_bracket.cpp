@@ -1,0 +1,135 @@
+#include "windows/tournament/sixteen_man_bracket.h"
+
+namespace {
+
+using namespace design;
+
+constexpr const char* kHint =
+    "Type the names of the 16 contestants into the column of boxes on the left, then click win to "
+    "move them on round by round until one is left!";
+
+// clang-format off
+constexpr ControlDesign kControls[] = {
+  // name       kind           text                 left   top  width height font                      tab
+  {"Label1",    Kind::Label,   "Torvak Knockwell",  2520,    0, 4935, 495, {kShowcard, 18, Regular},   0, {.fore = kNavy}},
+  {"Reset",     Kind::Button,  "Reset",             9600,  360,  855, 255, kDefaultFont,               1, {.accessible = "Reset the bracket"}},
+  {"Query",     Kind::Button,  "Back",              9600,  120,  855, 255, kDefaultFont,               2, {.tooltip = kHint, .accessible = "Back to the menu"}},
+  // Round one: the entrants and their "Win" buttons.
+  {"Text1",     Kind::TextBox, "",                   120,  480, 1575, 285, kDefaultFont,               3, {.accessible = "Entrant 1"}},
+  {"Command1",  Kind::Button,  "Win",               1800,  480,  495, 255, kDefaultFont,              19, {.accessible = "Entrant 1 wins"}},
+  {"Text2",     Kind::TextBox, "",                   120,  840, 1575, 285, kDefaultFont,               4, {.accessible = "Entrant 2"}},
+  {"Command2",  Kind::Button,  "Win",               1800,  840,  495, 255, kDefaultFont,              20, {.accessible = "Entrant 2 wins"}},
+  {"Text3",     Kind::TextBox, "",                   120, 1320, 1575, 285, kDefaultFont,               5, {.accessible = "Entrant 3"}},
+  {"Command3",  Kind::Button,  "Win",               1800, 1320,  495, 255, kDefaultFont,              21, {.accessible = "Entrant 3 wins"}},
+  {"Text4",     Kind::TextBox, "",                   120, 1680, 1575, 285, kDefaultFont,               6, {.accessible = "Entrant 4"}},
+  {"Command4",  Kind::Button,  "Win",               1800, 1680,  495, 255, kDefaultFont,              22, {.accessible = "Entrant 4 wins"}},
+  {"Text5",     Kind::TextBox, "",                   120, 2160, 1575, 285, kDefaultFont,               7, {.accessible = "Entrant 5"}},
+  {"Command5",  Kind::Button,  "Win",               1800, 2160,  495, 255, kDefaultFont,              23, {.accessible = "Entrant 5 wins"}},
+  {"Text6",     Kind::TextBox, "",                   120, 2520, 1575, 285, kDefaultFont,               8, {.accessible = "Entrant 6"}},
+  {"Command6",  Kind::Button,  "Win",               1800, 2520,  495, 255, kDefaultFont,              24, {.accessible = "Entrant 6 wins"}},
+  {"Text7",     Kind::TextBox, "",                   120, 3000, 1575, 285, kDefaultFont,               9, {.accessible = "Entrant 7"}},
+  {"Command7",  Kind::Button,  "Win",               1800, 3000,  495, 255, kDefaultFont,              25, {.accessible = "Entrant 7 wins"}},
+  {"Text8",     Kind::TextBox, "",                   120, 3360, 1575, 285, kDefaultFont,              10, {.accessible = "Entrant 8"}},
+  {"Command8",  Kind::Button,  "Win",               1800, 3360,  495, 255, kDefaultFont,              26, {.accessible = "Entrant 8 wins"}},
+  {"Text9",     Kind::TextBox, "",                   120, 3840, 1575, 285, kDefaultFont,              11, {.accessible = "Entrant 9"}},
+  {"Command9",  Kind::Button,  "Win",               1800, 3840,  495, 255, kDefaultFont,              27, {.accessible = "Entrant 9 wins"}},
+  {"Text10",    Kind::TextBox, "",                   120, 4200, 1575, 285, kDefaultFont,              12, {.accessible = "Entrant 10"}},
+  {"Command10", Kind::Button,  "Win",               1800, 4200,  495, 255, kDefaultFont,              28, {.accessible = "Entrant 10 wins"}},
+  {"Text11",    Kind::TextBox, "",                   120, 4680, 1575, 285, kDefaultFont,              13, {.accessible = "Entrant 11"}},
+  {"Command11", Kind::Button,  "Win",               1800, 4680,  495, 255, kDefaultFont,              29, {.accessible = "Entrant 11 wins"}},
+  {"Text12",    Kind::TextBox, "",                   120, 5040, 1575, 285, kDefaultFont,              14, {.accessible = "Entrant 12"}},
+  {"Command12", Kind::Button,  "Win",               1800, 5040,  495, 255, kDefaultFont,              30, {.accessible = "Entrant 12 wins"}},
+  {"Text13",    Kind::TextBox, "",                   120, 5520, 1575, 285, kDefaultFont,              15, {.accessible = "Entrant 13"}},
+  {"Command13", Kind::Button,  "Win",               1800, 5520,  495, 255, kDefaultFont,              31, {.accessible = "Entrant 13 wins"}},
+  {"Text14",    Kind::TextBox, "",                   120, 5880, 1575, 285, kDefaultFont,              16, {.accessible = "Entrant 14"}},
+  {"Command14", Kind::Button,  "Win",               1800, 5880,  495, 255, kDefaultFont,              32, {.accessible = "Entrant 14 wins"}},
+  {"Text15",    Kind::TextBox, "",                   120, 6360, 1575, 285, kDefaultFont,              17, {.accessible = "Entrant 15"}},
+  {"Command15", Kind::Button,  "Win",               1800, 6360,  495, 255, kDefaultFont,              33, {.accessible = "Entrant 15 wins"}},
+  {"Text16",    Kind::TextBox, "",                   120, 6720, 1575, 285, kDefaultFont,              18, {.accessible = "Entrant 16"}},
+  {"Command16", Kind::Button,  "Win",               1800, 6720,  495, 255, kDefaultFont,              34, {.accessible = "Entrant 16 wins"}},
+  // Quarter-finalists.
+  {"Text17",    Kind::TextBox, "",                  2400,  720, 1935, 405, kDefaultFont,              35, {.locked = true, .accessible = "Quarter-finalist 1"}},
+  {"Command17", Kind::Button,  "Win",               4440,  720,  495, 375, kDefaultFont,              43, {.accessible = "Quarter-finalist 1 wins"}},
+  {"Text18",    Kind::TextBox, "",                  2400, 1320, 1935, 405, kDefaultFont,              36, {.locked = true, .accessible = "Quarter-finalist 2"}},
+  {"Command18", Kind::Button,  "Win",               4440, 1320,  495, 375, kDefaultFont,              44, {.accessible = "Quarter-finalist 2 wins"}},
+  {"Text19",    Kind::TextBox, "",                  2400, 2400, 1935, 405, kDefaultFont,              37, {.locked = true, .accessible = "Quarter-finalist 3"}},
+  {"Command19", Kind::Button,  "Win",               4440, 2400,  495, 375, kDefaultFont,              45, {.accessible = "Quarter-finalist 3 wins"}},
+  {"Text20",    Kind::TextBox, "",                  2400, 3000, 1935, 405, kDefaultFont,              38, {.locked = true, .accessible = "Quarter-finalist 4"}},
+  {"Command20", Kind::Button,  "Win",               4440, 3000,  495, 375, kDefaultFont,              46, {.accessible = "Quarter-finalist 4 wins"}},
+  {"Text21",    Kind::TextBox, "",                  2400, 4080, 1935, 405, kDefaultFont,              39, {.locked = true, .accessible = "Quarter-finalist 5"}},
+  {"Command21", Kind::Button,  "Win",               4440, 4080,  495, 375, kDefaultFont,              47, {.accessible = "Quarter-finalist 5 wins"}},
+  {"Text22",    Kind::TextBox, "",                  2400, 4680, 1935, 405, kDefaultFont,              40, {.locked = true, .accessible = "Quarter-finalist 6"}},
+  {"Command22", Kind::Button,  "Win",               4440, 4680,  495, 375, kDefaultFont,              48, {.accessible = "Quarter-finalist 6 wins"}},
+  {"Text23",    Kind::TextBox, "",                  2400, 5760, 1935, 405, kDefaultFont,              41, {.locked = true, .accessible = "Quarter-finalist 7"}},
+  {"Command23", Kind::Button,  "Win",               4440, 5760,  495, 375, kDefaultFont,              49, {.accessible = "Quarter-finalist 7 wins"}},
+  {"Text24",    Kind::TextBox, "",                  2400, 6360, 1935, 405, kDefaultFont,              42, {.locked = true, .accessible = "Quarter-finalist 8"}},
+  {"Command24", Kind::Button,  "Win",               4440, 6360,  495, 375, kDefaultFont,              50, {.accessible = "Quarter-finalist 8 wins"}},
+  // Semi-finalists.
+  {"Text25",    Kind::TextBox, "",                  5040, 1440, 1935, 405, kDefaultFont,              51, {.locked = true, .accessible = "Semi-finalist 1"}},
+  {"Command25", Kind::Button,  "Win",               7080, 1440,  495, 375, kDefaultFont,              55, {.accessible = "Semi-finalist 1 wins"}},
+  {"Text26",    Kind::TextBox, "",                  5040, 2280, 1935, 405, kDefaultFont,              52, {.locked = true, .accessible = "Semi-finalist 2"}},
+  {"Command26", Kind::Button,  "Win",               7080, 2280,  495, 375, kDefaultFont,              56, {.accessible = "Semi-finalist 2 wins"}},
+  {"Text27",    Kind::TextBox, "",                  5040, 4800, 1935, 405, kDefaultFont,              53, {.locked = true, .accessible = "Semi-finalist 3"}},
+  {"Command27", Kind::Button,  "Win",               7080, 4800,  495, 375, kDefaultFont,              57, {.accessible = "Semi-finalist 3 wins"}},
+  {"Text28",    Kind::TextBox, "",                  5040, 5640, 1935, 405, kDefaultFont,              54, {.locked = true, .accessible = "Semi-finalist 4"}},
+  {"Command28", Kind::Button,  "Win",               7080, 5640,  495, 375, kDefaultFont,              58, {.accessible = "Semi-finalist 4 wins"}},
+  // Finalists and the final's "Win" buttons.
+  {"Text29",    Kind::TextBox, "",                  7680, 1800, 2175, 525, kDefaultFont,              59, {.locked = true, .accessible = "Finalist 1"}},
+  {"Command29", Kind::Button,  "Win",               9960, 1800,  495, 495, kDefaultFont,              61, {.accessible = "Finalist 1 wins"}},
+  {"Text30",    Kind::TextBox, "",                  7680, 5160, 2175, 525, kDefaultFont,              60, {.locked = true, .accessible = "Finalist 2"}},
+  {"Command30", Kind::Button,  "Win",               9960, 5160,  495, 495, kDefaultFont,              62, {.accessible = "Finalist 2 wins"}},
+  // The result: the winner box is Text32, the runner-up box Text31.
+  {"Label2",    Kind::Label,   "Winner:",           5040, 3360, 1335, 375, {kShowcard, 14.25, Bold},  66, {.fore = kBlack}},
+  {"Text32",    Kind::TextBox, "",                  6480, 3360, 3975, 375, kDefaultFont,              64, {.locked = true, .accessible = "Winner"}},
+  {"Label3",    Kind::Label,   "Runner Up:",        5040, 3840, 1575, 375, {kShowcard, 12, Regular},  65, {.fore = kDarkGrey}},
+  {"Text31",    Kind::TextBox, "",                  6480, 3840, 3975, 375, kDefaultFont,              63, {.locked = true, .accessible = "Runner-up"}},
+};
+// clang-format on
+
+}  // namespace
+
+constexpr design::FormDesign SixteenManBracket::kDesign{"Tourn16", "Torvak Knockwell", 10530, 7095,
+                                                        kControls};
+
+namespace {
+
+// The "Win" buttons of every round before the final.
+// clang-format off
+constexpr SlotRoute<SixteenManBracket> kRoutes[] = {
+  // Round one.
+  {"Command1", "Text1", "Text17"},   {"Command2", "Text2", "Text17"},
+  {"Command3", "Text3", "Text18"},   {"Command4", "Text4", "Text18"},
+  {"Command5", "Text5", "Text19"},   {"Command6", "Text6", "Text19"},
+  {"Command7", "Text7", "Text20"},   {"Command8", "Text8", "Text20"},
+  {"Command9", "Text9", "Text21"},   {"Command10", "Text10", "Text21"},
+  {"Command11", "Text11", "Text22"}, {"Command12", "Text12", "Text22"},
+  {"Command13", "Text13", "Text23"}, {"Command14", "Text14", "Text23"},
+  {"Command15", "Text15", "Text24"}, {"Command16", "Text16", "Text24"},
+  // Quarter-finals.
+  {"Command17", "Text17", "Text25"}, {"Command18", "Text18", "Text25"},
+  {"Command19", "Text19", "Text26"}, {"Command20", "Text20", "Text26"},
+  {"Command21", "Text21", "Text27"}, {"Command22", "Text22", "Text27"},
+  {"Command23", "Text23", "Text28"}, {"Command24", "Text24", "Text28"},
+  // Semi-finals.
+  {"Command25", "Text25", "Text29"}, {"Command26", "Text26", "Text29"},
+  {"Command27", "Text27", "Text30"}, {"Command28", "Text28", "Text30"},
+};
+// clang-format on
+static_assert(routesAreValid<SixteenManBracket>(kRoutes));
+
+}  // namespace
+
+void SixteenManBracket::connectHandlers() {
+  connectRoutes(kRoutes);
+  onClick("Command29", &SixteenManBracket::Command29_Click);
+  onClick("Command30", &SixteenManBracket::Command30_Click);
+  onClick("Reset", &SixteenManBracket::Reset_Click);
+  onClick("Query", &SixteenManBracket::Query_Click);
+}
+
+// The final.
+void SixteenManBracket::Command29_Click() { settleFinal("Text29", "Text30", "Text32", "Text31"); }
+void SixteenManBracket::Command30_Click() { settleFinal("Text30", "Text29", "Text32", "Text31"); }
+
+void SixteenManBracket::Reset_Click() { emptySlots<32>(); }
+void SixteenManBracket::Query_Click() { switchTo("MainMenu"); }

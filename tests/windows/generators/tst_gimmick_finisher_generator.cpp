@@ -1,0 +1,258 @@
+#include "data/gimmick_table.h"
+#include "data/gimmick_table_store.h"
+#include "draws.h"
+#include "framework/window_registry.h"
+#include "program.h"
+#include "windows/generators/gimmick_finisher_generator.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+using program::click;
+using program::textOf;
+
+namespace {
+
+constexpr int kRows = 156;
+
+QString onScreenName() {
+  Window* w = program::onScreen();
+  return w ? w->name() : QString();
+}
+
+// Row r as the loader fills it; its finishers and notes name the row, so
+// what the window shows tells which row it came from.
+GimmickTable::Row row(int r, const QString& name) {
+  GimmickTable::Row fields;
+  fields[1] = name;
+  for (int k = 1; k <= 3; ++k) {
+    fields[1 + k] = QString("row %1 finisher %2").arg(r).arg(k);
+    fields[4 + k] = QString("row %1 note %2").arg(r).arg(k);
+  }
+  return fields;
+}
+
+QString finisher(int r, int k) { return QString("row %1 finisher %2").arg(r).arg(k); }
+QString note(int r, int k) { return QString("row %1 note %2").arg(r).arg(k); }
+
+// A full table: "Gimmick r" in every row, but for row 2, "Biker", and rows 3
+// and 5, both "Twin".
+GimmickTable fullTable() {
+  GimmickTable table;
+  for (int r = 1; r <= kRows; ++r) table[r] = row(r, QString("Gimmick %1").arg(r));
+  table[2] = row(2, "Biker");
+  table[3] = row(3, "Twin");
+  table[5] = row(5, "Twin");
+  return table;
+}
+
+QComboBox* list() { return program::control<QComboBox>("FiniGimm", "Combo1"); }
+
+void choose(const QString& gimmick) {
+  const int index = list()->findText(gimmick, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  QVERIFY2(index > 0, qPrintable(gimmick + " is not listed"));
+  list()->setCurrentIndex(index);
+  QCOMPARE(textOf("FiniGimm", "Combo1"), gimmick);
+}
+
+// One press of GENERATE with the roll scripted; the shown finisher and note.
+QPair<QString, QString> generated(float roll) {
+  program::random().queue(roll);
+  if (!click("FiniGimm", "Command1")) return {};
+  return {textOf("FiniGimm", "Text1"), textOf("FiniGimm", "Text2")};
+}
+
+QPair<QString, QString> shown(int r, int k) { return {finisher(r, k), note(r, k)}; }
+
+}  // namespace
+
+class GimmickFinisherGeneratorTest : public QObject {
+  Q_OBJECT
+
+  void reopen() {
+    QVERIFY(click("FiniGimm", "Command2"));
+    QCOMPARE(onScreenName(), QString("MainMenu"));
+    QVERIFY(click("MainMenu", "Command7"));
+    QCOMPARE(onScreenName(), QString("FiniGimm"));
+  }
+
+ private Q_SLOTS:
+  void initTestCase() {
+    program::start();
+    // The run's one load happens first; then the tests set the table.
+    program::gimmicks().loadOnce();
+  }
+
+  void init() {
+    program::reset();
+    program::gimmicks().table() = fullTable();
+    QCOMPARE(program::openFromMenu("Command7"), QString("FiniGimm"));
+  }
+
+  void designState() {
+    QWidget* window = WindowRegistry::find("FiniGimm")->widget();
+    QCOMPARE(window->windowTitle(), QString("Gimmick => Finisher Generator"));
+    QCOMPARE(window->size(), QSize(699, 177));
+    QVERIFY(list()->isEditable());
+    QCOMPARE(program::control("FiniGimm", "Combo1")->geometry(), QRect(240, 104, 241, 21));
+    QCOMPARE(program::control("FiniGimm", "Text2")->geometry(), QRect(384, 64, 249, 25));
+    // The text boxes lie over the labels beside them.
+    QWidget* box = program::control("FiniGimm", "Text1");
+    QCOMPARE(box->parentWidget()->childAt(box->geometry().center()), box);
+    QCOMPARE(textOf("FiniGimm", "Text1"), QString());
+    QCOMPARE(textOf("FiniGimm", "Text2"), QString());
+  }
+
+  // The prompt of the design list, then field 1 of every row in row order,
+  // empty rows too; the box's text stays empty. Reopening rebuilds it.
+  void listsEveryRow_data() {
+    QTest::addColumn<int>("filled");
+    QTest::newRow("all rows") << kRows;
+    QTest::newRow("three rows") << 3;
+    QTest::newRow("no rows (empty data file)") << 0;
+  }
+
+  void listsEveryRow() {
+    QFETCH(int, filled);
+    program::gimmicks().table() = {};
+    for (int r = 1; r <= filled; ++r)
+      program::gimmicks().table()[r] = row(r, QString("Gimmick %1").arg(r));
+    for (int visit = 0; visit < 2; ++visit) {
+      reopen();
+      QCOMPARE(list()->count(), kRows + 1);
+      QCOMPARE(list()->itemText(0), QString("Select The Gimmick You Require:"));
+      for (int r = 1; r <= kRows; ++r) {
+        QCOMPARE(list()->itemText(r), r <= filled ? QString("Gimmick %1").arg(r) : QString());
+      }
+      QCOMPARE(textOf("FiniGimm", "Combo1"), QString());
+    }
+  }
+
+  // floor(3x + 1): finisher k always with note k.
+  void rollPicksFinisherAndNote_data() {
+    QTest::addColumn<float>("roll");
+    QTest::addColumn<int>("k");
+    QTest::newRow("0") << 0.0f << 1;
+    QTest::newRow("just below a third") << std::nextafter(1.0f / 3, 0.0f) << 1;
+    QTest::newRow("a third") << 1.0f / 3 << 2;
+    QTest::newRow("just below two thirds") << std::nextafter(2.0f / 3, 0.0f) << 2;
+    QTest::newRow("two thirds") << 2.0f / 3 << 3;
+    QTest::newRow("largest below 1") << ScopedRandomSource::kLargestBelowOne << 3;
+  }
+
+  void rollPicksFinisherAndNote() {
+    QFETCH(float, roll);
+    QFETCH(int, k);
+    choose("Biker");
+    program::random().queue(roll);
+    program::random().queue(0.5f);
+    QVERIFY(click("FiniGimm", "Command1"));
+    QCOMPARE(textOf("FiniGimm", "Text1"), finisher(2, k));
+    QCOMPARE(textOf("FiniGimm", "Text2"), note(2, k));
+    QCOMPARE(program::random().left(), 1);  // one roll a press
+  }
+
+  void typedNameMatchesLikeAChoice() {
+    QVERIFY(program::type("FiniGimm", "Combo1", "Gimmick 156"));
+    QCOMPARE(generated(0.0f), shown(156, 1));
+    QVERIFY(program::type("FiniGimm", "Combo1", "Gimmick 1"));
+    QCOMPARE(generated(ScopedRandomSource::kLargestBelowOne), shown(1, 3));
+  }
+
+  void firstOfTwoEqualNamesWins() {
+    choose("Twin");  // the list offers both; either entry has the same text
+    list()->setCurrentIndex(5);
+    QCOMPARE(textOf("FiniGimm", "Combo1"), QString("Twin"));
+    QCOMPARE(generated(0.0f), shown(3, 1));
+    QCOMPARE(generated(0.5f), shown(3, 2));
+    QCOMPARE(generated(ScopedRandomSource::kLargestBelowOne), shown(3, 3));
+  }
+
+  // A text that names no row, by case or blanks or at all, keeps the row of
+  // the last match, even across closing and reopening the window.
+  void noMatchKeepsTheLastGimmick_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("other case") << "biker";
+    QTest::newRow("trailing blank") << "Biker ";
+    QTest::newRow("leading blank") << " Biker";
+    QTest::newRow("no such gimmick") << "Astronaut";
+    QTest::newRow("the prompt") << "Select The Gimmick You Require:";
+    QTest::newRow("empty") << "";
+  }
+
+  void noMatchKeepsTheLastGimmick() {
+    QFETCH(QString, typed);
+    choose("Gimmick 7");
+    QCOMPARE(generated(0.0f), shown(7, 1));
+    choose("Biker");
+    QCOMPARE(generated(0.0f), shown(2, 1));
+    QVERIFY(program::type("FiniGimm", "Combo1", typed));
+    QCOMPARE(generated(ScopedRandomSource::kLargestBelowOne), shown(2, 3));
+    reopen();
+    if (!typed.isEmpty()) QVERIFY(program::type("FiniGimm", "Combo1", typed));
+    QCOMPARE(generated(0.5f), shown(2, 2));
+  }
+
+  // Before any match in a run the row is 0, whose fields are all empty: both
+  // boxes are emptied. A window of its own stands for a fresh run.
+  void beforeAnyMatchBothBoxesEmpty_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("empty text") << "";
+    QTest::newRow("the prompt") << "Select The Gimmick You Require:";
+    QTest::newRow("other case") << "biker";
+  }
+
+  void beforeAnyMatchBothBoxesEmpty() {
+    QFETCH(QString, typed);
+    const GimmickTable table = fullTable();
+    GimmickFinisherGenerator fresh(table);
+    fresh.load();
+    fresh.widget()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fresh.widget()));
+    auto* combo = fresh.findControl<QComboBox>("Combo1");
+    if (typed == "Select The Gimmick You Require:") {
+      combo->setCurrentIndex(0);
+    } else {
+      combo->setEditText(typed);
+    }
+    fresh.findControl<QLineEdit>("Text1")->setText("old finisher");
+    fresh.findControl<QLineEdit>("Text2")->setText("old note");
+    program::random().queue(0.0f);
+    QTest::mouseClick(fresh.findControl<QAbstractButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(fresh.findControl<QLineEdit>("Text1")->text(), QString());
+    QCOMPARE(fresh.findControl<QLineEdit>("Text2")->text(), QString());
+    QCOMPARE(program::random().left(), 0);
+    fresh.unload();
+  }
+
+  // With an empty data file every name is empty, so the empty text matches
+  // row 1, and both boxes are emptied all the same.
+  void emptyTableEmptiesBothBoxes() {
+    program::gimmicks().table() = {};
+    reopen();
+    QVERIFY(program::type("FiniGimm", "Text1", "old finisher"));
+    QVERIFY(program::type("FiniGimm", "Text2", "old note"));
+    QCOMPARE(generated(0.5f), qMakePair(QString(), QString()));
+  }
+
+  void eachFinisherAboutAThirdOfTheTime() {
+    choose("Biker");
+    int seen[4] = {0, 0, 0, 0};
+    for (int i = 0; i < 600; ++i) {
+      QVERIFY(click("FiniGimm", "Command1"));
+      const QPair<QString, QString> pair{textOf("FiniGimm", "Text1"), textOf("FiniGimm", "Text2")};
+      int k = 1;
+      while (k <= 3 && pair != shown(2, k)) ++k;
+      QVERIFY2(k <= 3, qPrintable(pair.first + " / " + pair.second));
+      ++seen[k];
+    }
+    for (int k = 1; k <= 3; ++k) {
+      QVERIFY2(seen[k] > 150 && seen[k] < 250, qPrintable(QString::number(seen[k])));
+    }
+  }
+};
+
+QTEST_MAIN(GimmickFinisherGeneratorTest)
+#include "tst_gimmick_finisher_generator.moc"

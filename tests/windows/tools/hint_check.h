@@ -1,0 +1,67 @@
+#pragma once
+
+#include "framework/input_hint.h"
+#include "program.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+
+// What a refused press left on a window: which boxes are marked and what
+// the balloon under a box says.
+namespace hint_check {
+
+inline QStringList markedBoxes() {
+  QStringList marked;
+  for (QLineEdit* box : program::onScreen()->widget()->findChildren<QLineEdit*>()) {
+    if (input_hint::isMarked(box)) marked << box->objectName();
+  }
+  marked.sort();
+  return marked;
+}
+
+// The balloon's text when it is there and visible, else nothing.
+inline QString balloonText(const QString& window, const QString& box) {
+  auto* edit = program::control<QLineEdit>(window, box);
+  if (!edit) return {};
+  QLabel* balloon = input_hint::balloonOf(edit);
+  return balloon && balloon->isVisible() ? balloon->text() : QString();
+}
+
+// Every balloon on screen, by the box it belongs to.
+inline int balloonCount() {
+  int count = 0;
+  for (QLineEdit* box : program::onScreen()->widget()->findChildren<QLineEdit*>()) {
+    QLabel* balloon = input_hint::balloonOf(box);
+    if (balloon && balloon->isVisible()) ++count;
+  }
+  return count;
+}
+
+// The boxes a visible balloon covers; a balloon goes where it hides none
+// whenever the window has such a place.
+inline QStringList boxesUnderBalloons() {
+  QWidget* window = program::onScreen()->widget();
+  QStringList covered;
+  for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+    QLabel* balloon = input_hint::balloonOf(box);
+    if (!balloon || !balloon->isVisible()) continue;
+    if (!window->rect().contains(balloon->geometry())) covered << "outside the window";
+    for (QWidget* other : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const bool isBox = qobject_cast<QLineEdit*>(other) || qobject_cast<QComboBox*>(other);
+      if (isBox && balloon->geometry().intersects(other->geometry())) {
+        covered << other->objectName();
+      }
+    }
+  }
+  return covered;
+}
+
+inline QStringList sorted(QStringList names) {
+  names.sort();
+  return names;
+}
+
+}  // namespace hint_check
