@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "all_windows.h"
+#include "data/table_location.h"
 #include "framework/fonts.h"
 #include "framework/window_registry.h"
 
@@ -8,7 +9,9 @@
 #include <QStyleFactory>
 
 void startProgram(GimmickTableStore& gimmicks) {
-  QApplication::setApplicationName(QStringLiteral("Torvak Utilities"));
+  // The name also tells QStandardPaths where the user's own gimmick table is,
+  // the same folder the table tool writes.
+  table_location::nameApplication();
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // Between unloading one window and showing the next, no window is open;
   // the program ends only through Quit or a title-bar close.

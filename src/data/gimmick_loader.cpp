@@ -1,45 +1,27 @@
 #include "data/gimmick_loader.h"
 
+#include "data/table_location.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 Q_LOGGING_CATEGORY(gimmickData, "torvak.data")
 
-namespace {
-
-// A missing file is created empty; an existing one is only ever read, so a
-// read-only data.dat loads as well as any other.
-QByteArray readOrCreate(const QString& path) {
-  QFile file(path);
-  if (file.open(QIODevice::ReadOnly)) {
-    return file.read(qint64{gimmick_file::kMaxRecords} * gimmick_file::kRecordSize);
-  }
-  if (!file.exists()) {
-    // NewOnly: should the file appear meanwhile, it is left untouched.
-    QFile created(path);
-    if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-      qCWarning(gimmickData, "%s: could not create it (%s); no gimmicks loaded",
-                qUtf8Printable(path), qUtf8Printable(created.errorString()));
-    }
-    return {};
-  }
-  qCWarning(gimmickData, "%s: could not open it (%s); no gimmicks loaded", qUtf8Printable(path),
-            qUtf8Printable(file.errorString()));
-  return {};
-}
-
-}  // namespace
-
 QString gimmickDataDirectory() { return QCoreApplication::applicationDirPath(); }
 
-GimmickTable loadGimmickTable(const QString& directory) {
-  const QString path = QDir(directory).filePath(QStringLiteral("data.dat"));
+GimmickTable loadGimmickTable(const QString& userPath, const QString& directory) {
+  const table_location::ChosenTable chosen = table_location::readTable(userPath, directory);
+  for (const QString& warning : chosen.warnings) {
+    qCWarning(gimmickData, "%s", qUtf8Printable(warning));
+  }
   GimmickTable table;
-  const auto result = gimmick_file::parse(readOrCreate(path), table);
+  const auto result = gimmick_file::parse(chosen.bytes, table);
   for (const auto& problem : result.problems) {
-    qCWarning(gimmickData, "%s: record %d: %s", qUtf8Printable(path), problem.record,
+    qCWarning(gimmickData, "%s: record %d: %s",
+              qUtf8Printable(QDir::toNativeSeparators(chosen.path)), problem.record,
               qUtf8Printable(problem.reason));
   }
   return table;
 }
+
+GimmickTable loadGimmickTable(const QString& directory) { return loadGimmickTable({}, directory); }

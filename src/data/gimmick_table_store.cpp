@@ -2,11 +2,14 @@
 #include "data/gimmick_table_store.h"
 
 #include "data/gimmick_loader.h"
+#include "data/table_location.h"
 
 #include <utility>
 
 GimmickTableStore::GimmickTableStore()
-    : GimmickTableStore([] { return loadGimmickTable(gimmickDataDirectory()); }) {}
+    : GimmickTableStore([] {
+        return loadGimmickTable(table_location::userTablePath(), gimmickDataDirectory());
+      }) {}
 
 GimmickTableStore::GimmickTableStore(Loader loader) : loader_(std::move(loader)) {}
 

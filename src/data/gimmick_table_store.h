@@ -12,7 +12,8 @@ class GimmickTableStore {
  public:
   using Loader = std::function<GimmickTable()>;
 
-  // By default the table comes from data.dat in gimmickDataDirectory().
+  // By default the table is the user's own data.dat when there is one, and
+  // the one in gimmickDataDirectory() otherwise.
   GimmickTableStore();
   explicit GimmickTableStore(Loader loader);
 

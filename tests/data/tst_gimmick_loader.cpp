@@ -3,13 +3,28 @@
 #include "data/gimmick_table_store.h"
 #include "data/windows1252.h"
 
+#include <chrono>
+#include <functional>
+#include <future>
+#include <memory>
+#include <optional>
+#include <thread>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -57,6 +72,72 @@ int filledRows(const GimmickTable& table) {
   return rows;
 }
 
+// Runs a load on a thread of its own and waits for it at most five seconds:
+// a load that blocks fails the test instead of hanging it.
+std::optional<GimmickTable> loadWithin(std::function<GimmickTable()> load) {
+  auto task = std::make_shared<std::packaged_task<GimmickTable()>>(std::move(load));
+  std::future<GimmickTable> result = task->get_future();
+  std::thread([task] { (*task)(); }).detach();
+  if (result.wait_for(std::chrono::seconds(5)) != std::future_status::ready) return std::nullopt;
+  return result.get();
+}
+
+// What stands at `path`, as far as a look from outside can tell: a load must
+// leave it exactly so (never replaced, written, or filled).
+QString fingerprint(const QString& path) {
+  const QFileInfo info(path);
+  QString print = QString("exists %1, link %2 to '%3', dir %4, file %5, size %6, modified %7")
+                      .arg(info.exists())
+                      .arg(info.isSymLink())
+                      .arg(info.isSymLink() ? info.symLinkTarget() : QString())
+                      .arg(info.isDir())
+                      .arg(info.isFile())
+                      .arg(info.isFile() ? info.size() : -1)
+                      .arg(info.lastModified().toMSecsSinceEpoch());
+  if (info.isDir()) print += ", holds " + QDir(path).entryList(QDir::NoDotAndDotDot).join("|");
+  if (info.isFile()) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) print += ", bytes " + file.readAll().toHex();
+  }
+  return print;
+}
+
+// Puts `what` at `path`: a file of `bytes`, or something that is no file.
+// False when this system cannot make it.
+bool makeAt(const QString& path, const QString& what, const QByteArray& bytes) {
+  if (what == "nothing") return true;
+  if (what == "a file" || what == "a link to a file") {
+    const QString file = what == "a file" ? path : path + ".target";
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) return false;
+    out.close();
+    return what == "a file" || QFile::link(file, path);
+  }
+  if (what == "a directory") return QDir().mkdir(path);
+  if (what == "a file held open without sharing") return makeAt(path, "a file", bytes);
+#ifdef Q_OS_UNIX
+  const QByteArray name = QFile::encodeName(path);
+  if (what == "a named pipe") return mkfifo(name.constData(), 0644) == 0;
+  if (what == "a link that leads nowhere") return QFile::link(path + ".nowhere", path);
+  if (what == "a link in a loop")
+    return QFile::link(path + ".loop", path) && QFile::link(path, path + ".loop");
+  if (what == "a link to /dev/zero") return QFile::link("/dev/zero", path);
+  if (what == "a link to /dev/null") return QFile::link("/dev/null", path);
+  if (what == "a socket") {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (name.size() >= qsizetype(sizeof address.sun_path)) return false;
+    qstrncpy(address.sun_path, name.constData(), sizeof address.sun_path);
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound =
+        s >= 0 && ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (s >= 0) ::close(s);  // the socket file stays
+    return bound;
+  }
+#endif
+  return false;
+}
+
 }  // namespace
 
 class GimmickLoaderTest : public QObject {
@@ -92,44 +173,177 @@ class GimmickLoaderTest : public QObject {
     QFile::remove(path());
   }
 
+  // What stands at data.dat, and what the load makes of it. Only a regular
+  // file, or a link to one, is read; anything else is refused before it is
+  // opened, with one warning line, and every load returns promptly.
   void rowsLoaded_data() {
+    QTest::addColumn<QString>("what");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("rows");
-    QTest::addColumn<bool>("warns");
+    QTest::addColumn<QString>("warning");  // a pattern; empty when none
+    const QString file = "a file";
+    const QString recordWarning = "data\\.dat: record \\d+: ";
 
-    QTest::newRow("empty file") << QByteArray() << 0 << false;
+    QTest::newRow("empty file") << file << QByteArray() << 0 << "";
     QTest::newRow("first record empty, second filled")
-        << rec("") + rec("a,b,c,d,e,f,g") << 0 << false;
-    QTest::newRow("three records then the end") << records(3) << 3 << false;
+        << file << rec("") + rec("a,b,c,d,e,f,g") << 0 << "";
+    QTest::newRow("three records then the end") << file << records(3) << 3 << "";
     QTest::newRow("an empty record ends the table")
-        << records(2) + rec("") + records(2) << 2 << false;
-    QTest::newRow("156 records") << records(156) << 156 << false;
-    QTest::newRow("200 records, 156 read") << records(200) << 156 << false;
+        << file << records(2) + rec("") + records(2) << 2 << "";
+    QTest::newRow("156 records") << file << records(156) << 156 << "";
+    QTest::newRow("200 records, 156 read") << file << records(200) << 156 << "";
     QTest::newRow("last record without padding")
-        << records(2) + rec("x,1,2,3,4,5,6").left(2 + 13) << 3 << false;
+        << file << records(2) + rec("x,1,2,3,4,5,6").left(2 + 13) << 3 << "";
     QTest::newRow("a record of exactly 126 bytes of text")
-        << records(1) + rec("a,b,c,d,e,f," + QByteArray(114, 'x')) + records(1) << 3 << false;
+        << file << records(1) + rec("a,b,c,d,e,f," + QByteArray(114, 'x')) + records(1) << 3 << "";
     QTest::newRow("length above 126 ends the load")
-        << records(2) + rawRecord(127, "a,b,c,d,e,f,g") + records(1) << 2 << true;
+        << file << records(2) + rawRecord(127, "a,b,c,d,e,f,g") + records(1) << 2 << recordWarning;
     QTest::newRow("length 65535 ends the load")
-        << records(1) + rawRecord(0xFFFF, "a,b,c,d,e,f,g") << 1 << true;
+        << file << records(1) + rawRecord(0xFFFF, "a,b,c,d,e,f,g") << 1 << recordWarning;
     QTest::newRow("text cut short by the end of the file")
-        << records(2) + rec("a,b,c,d,e,f,ghijkl").left(10) << 2 << true;
-    QTest::newRow("length field cut short") << records(1) + QByteArray(1, '\x05') << 1 << true;
+        << file << records(2) + rec("a,b,c,d,e,f,ghijkl").left(10) << 2 << recordWarning;
+    QTest::newRow("length field cut short")
+        << file << records(1) + QByteArray(1, '\x05') << 1 << recordWarning;
     QTest::newRow("too few commas: kept, loading goes on")
-        << records(1) + rec("lonely,name") + records(1) << 3 << true;
+        << file << records(1) + rec("lonely,name") + records(1) << 3 << recordWarning;
+    QTest::newRow("a directory")
+        << "a directory" << QByteArray() << 0
+        << "data\\.dat: it is a directory, not a file; no gimmicks loaded$";
+#ifdef Q_OS_WIN
+    QTest::newRow("a file held open without sharing")
+        << "a file held open without sharing" << records(3) << 0
+        << "data\\.dat: could not open it \\(.*\\); no gimmicks loaded$";
+#endif
+#ifdef Q_OS_UNIX
+    QTest::newRow("a link to a file") << "a link to a file" << records(3) << 3 << "";
+    QTest::newRow("a named pipe")
+        << "a named pipe" << QByteArray() << 0
+        << "data\\.dat: it is a named pipe, not a file; no gimmicks loaded$";
+    QTest::newRow("a socket") << "a socket" << QByteArray() << 0
+                              << "data\\.dat: it is a socket, not a file; no gimmicks loaded$";
+    QTest::newRow("a link to /dev/zero")
+        << "a link to /dev/zero" << QByteArray() << 0
+        << "data\\.dat: it is a device, not a file; no gimmicks loaded$";
+    QTest::newRow("a link to /dev/null")
+        << "a link to /dev/null" << QByteArray() << 0
+        << "data\\.dat: it is a device, not a file; no gimmicks loaded$";
+    QTest::newRow("a link that leads nowhere")
+        << "a link that leads nowhere" << QByteArray() << 0
+        << "data\\.dat: it is a link that leads nowhere; no gimmicks loaded$";
+    QTest::newRow("a link in a loop")
+        << "a link in a loop" << QByteArray() << 0
+        << "data\\.dat: it is a link that leads round in a loop; no gimmicks loaded$";
+#endif
   }
 
   void rowsLoaded() {
+    QFETCH(QString, what);
     QFETCH(QByteArray, bytes);
     QFETCH(int, rows);
-    QFETCH(bool, warns);
-    writeFile(bytes);
-    if (warns) QTest::ignoreMessage(QtWarningMsg, QRegularExpression("data\\.dat: record \\d+: "));
-    const GimmickTable table = load();
-    QCOMPARE(filledRows(table), rows);
-    checkBordersEmpty(table);
-    QCOMPARE(fileBytes(), bytes);  // never written
+    QFETCH(QString, warning);
+    QTemporaryDir here(dir_.filePath("XXXXXX"));
+    const QString path = here.filePath("data.dat");
+    QVERIFY2(makeAt(path, what, bytes), qPrintable("could not make " + what));
+    const QString before = fingerprint(path);
+#ifdef Q_OS_WIN
+    // Another program holding data.dat open without sharing it.
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (what == "a file held open without sharing") {
+      held = CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+                         GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+      QVERIFY(held != INVALID_HANDLE_VALUE);
+    }
+#endif
+    if (!warning.isEmpty()) QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    const auto table =
+        loadWithin([directory = here.path()] { return loadGimmickTable(directory); });
+#ifdef Q_OS_WIN
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+#endif
+    QVERIFY2(table, "the load did not return within 5 seconds");
+    QCOMPARE(filledRows(*table), rows);
+    checkBordersEmpty(*table);
+    QCOMPARE(fingerprint(path), before);  // never written, replaced or filled
+  }
+
+  // The user's own data.dat comes first whenever anything stands there;
+  // the one beside the program otherwise; an empty one is created beside the
+  // program only when neither is there. The user's folder is never created.
+  void lookupOrder_data() {
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("beside");
+    QTest::addColumn<QString>("first");  // the first gimmick loaded
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<bool>("createdBeside");
+    const QString file = "a file";
+
+    QTest::newRow("the user's file wins") << file << file << "Mine" << 1 << "" << false;
+    QTest::newRow("the user's empty file wins")
+        << "an empty file" << file << "" << 0 << "" << false;
+    QTest::newRow("no user file: the one beside the program")
+        << "nothing" << file << "G1" << 3 << "" << false;
+    QTest::newRow("no user folder: the one beside the program")
+        << "no folder" << file << "G1" << 3 << "" << false;
+    QTest::newRow("neither: an empty one created beside the program") << "nothing"
+                                                                      << "nothing"
+                                                                      << "" << 0 << "" << true;
+    QTest::newRow("the user's path is a directory: nothing touched")
+        << "a directory" << file << "" << 0
+        << "Torvak Utilities/data\\.dat: it is a directory, not a file; no gimmicks loaded$"
+        << false;
+    QTest::newRow("the user's path is a directory, nothing beside: nothing created")
+        << "a directory"
+        << "nothing"
+        << "" << 0 << "Utilities/data\\.dat: it is a directory" << false;
+#ifdef Q_OS_UNIX
+    QTest::newRow("a link to the user's file")
+        << "a link to a file" << file << "Mine" << 1 << "" << false;
+    QTest::newRow("the user's path is a named pipe")
+        << "a named pipe" << file << "" << 0 << "Utilities/data\\.dat: it is a named pipe" << false;
+    QTest::newRow("the user's path leads nowhere")
+        << "a link that leads nowhere"
+        << "nothing"
+        << "" << 0 << "Utilities/data\\.dat: it is a link that leads nowhere" << false;
+#endif
+  }
+
+  void lookupOrder() {
+    QFETCH(QString, user);
+    QFETCH(QString, beside);
+    QFETCH(QString, first);
+    QFETCH(int, rows);
+    QFETCH(QString, warning);
+    QFETCH(bool, createdBeside);
+    QTemporaryDir here(dir_.filePath("XXXXXX"));
+    const QString userFolder = here.filePath("home/Torvak Utilities");
+    const QString userPath = userFolder + "/data.dat";
+    const QString programDir = here.filePath("program");
+    const QString besidePath = programDir + "/data.dat";
+    QVERIFY(QDir().mkpath(programDir));
+    if (user != "no folder") QVERIFY(QDir().mkpath(userFolder));
+    const QString made = user == "an empty file" ? "a file"
+                         : user == "no folder"   ? "nothing"
+                                                 : user;
+    QVERIFY(
+        makeAt(userPath, made, user == "an empty file" ? QByteArray() : rec("Mine,a,b,c,d,e,f")));
+    QVERIFY(makeAt(besidePath, beside, records(3)));
+    const QString userBefore = fingerprint(userPath);
+    const QString besideBefore = fingerprint(besidePath);
+
+    if (!warning.isEmpty()) QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    const auto table = loadWithin([=] { return loadGimmickTable(userPath, programDir); });
+    QVERIFY2(table, "the load did not return within 5 seconds");
+    QCOMPARE(filledRows(*table), rows);
+    QCOMPARE((*table)[1][1], first);
+    QCOMPARE(fingerprint(userPath), userBefore);
+    if (createdBeside) {
+      QVERIFY(QFileInfo(besidePath).isFile());
+      QCOMPARE(QFileInfo(besidePath).size(), 0);
+    } else {
+      QCOMPARE(fingerprint(besidePath), besideBefore);
+    }
+    QCOMPARE(QFileInfo::exists(userFolder), user != "no folder");
   }
 
   void fields_data() {

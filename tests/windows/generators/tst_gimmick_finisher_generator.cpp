@@ -7,7 +7,12 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using program::click;
@@ -71,6 +76,9 @@ QPair<QString, QString> shown(int r, int k) { return {finisher(r, k), note(r, k)
 class GimmickFinisherGeneratorTest : public QObject {
   Q_OBJECT
 
+  QTemporaryDir home_;
+  GimmickTable usersTable_;
+
   void reopen() {
     QVERIFY(click("FiniGimm", "Command2"));
     QCOMPARE(onScreenName(), QString("MainMenu"));
@@ -80,9 +88,28 @@ class GimmickFinisherGeneratorTest : public QObject {
 
  private Q_SLOTS:
   void initTestCase() {
+    // The run's one load happens first, and reads the one-gimmick table the
+    // table tool built in the user's own folder; then the tests set theirs.
+    QVERIFY(home_.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home_.path()));
+    const QString text = home_.filePath("mine.txt");
+    QFile file(text);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Pirate,Plank Walk,Cannonball,Jolly Roger DDT,off the top,off the apron,anywhere\n");
+    file.close();
+    QProcess tool;
+    tool.start(TORVAK_GIMMICKS, {"build", text});
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), 0);
+    const QString built = QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    QVERIFY2(built.startsWith(home_.path()), qPrintable(built));
+
     program::start();
-    // The run's one load happens first; then the tests set the table.
+    const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath("data.dat");
+    const bool shippedThere = QFile::exists(shipped);
     program::gimmicks().loadOnce();
+    usersTable_ = program::gimmicks().table();
+    QCOMPARE(QFile::exists(shipped), shippedThere);  // the one beside the program: untouched
   }
 
   void init() {
@@ -103,6 +130,17 @@ class GimmickFinisherGeneratorTest : public QObject {
     QCOMPARE(box->parentWidget()->childAt(box->geometry().center()), box);
     QCOMPARE(textOf("FiniGimm", "Text1"), QString());
     QCOMPARE(textOf("FiniGimm", "Text2"), QString());
+  }
+
+  // The gimmick window lists the user's own gimmick, then 155 empty rows.
+  void listsTheUsersOwnTable() {
+    program::gimmicks().table() = usersTable_;
+    reopen();
+    QCOMPARE(list()->count(), kRows + 1);
+    QCOMPARE(list()->itemText(1), QString("Pirate"));
+    for (int r = 2; r <= kRows; ++r) QCOMPARE(list()->itemText(r), QString());
+    choose("Pirate");
+    QCOMPARE(generated(0.0f), qMakePair(QString("Plank Walk"), QString("off the top")));
   }
 
   // The prompt of the design list, then field 1 of every row in row order,

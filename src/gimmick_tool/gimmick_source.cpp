@@ -1,4 +1,4 @@
-#include "convert/gimmick_source.h"
+#include "gimmick_tool/gimmick_source.h"
 
 #include "data/gimmick_file.h"
 #include "data/windows1252.h"

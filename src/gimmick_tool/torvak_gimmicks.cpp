@@ -3,11 +3,11 @@
 //   torvak-gimmicks export [FILE]
 //   torvak-gimmicks build TEXT [FILE]
 // Exit status 0 on success, 1 on refused input, 2 on bad usage.
-#include "convert/gimmick_export.h"
-#include "convert/gimmick_source.h"
 #include "data/gimmick_file.h"
 #include "data/table_file.h"
 #include "data/table_location.h"
+#include "gimmick_tool/gimmick_export.h"
+#include "gimmick_tool/gimmick_source.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "convert/gimmick_export.h"
+#include "gimmick_tool/gimmick_export.h"
 
 #include "data/gimmick_file.h"
 #include "data/gimmick_table.h"
