@@ -50,14 +50,18 @@ QByteArray records(int count) {
 // Root ignores permission bits, so a file or directory is made read-only for
 // root with the immutable attribute, and with permission bits otherwise.
 bool makeReadOnly(const QString& path) {
+#ifdef Q_OS_UNIX
   if (geteuid() == 0) return QProcess::execute("chattr", {"+i", path}) == 0;
+#endif
   const bool isDir = QFileInfo(path).isDir();
   return QFile::setPermissions(
       path, isDir ? QFileDevice::ReadOwner | QFileDevice::ExeOwner : QFileDevice::ReadOwner);
 }
 
 void makeWritable(const QString& path) {
+#ifdef Q_OS_UNIX
   if (geteuid() == 0) QProcess::execute("chattr", {"-i", path});
+#endif
   QFile::setPermissions(path,
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
