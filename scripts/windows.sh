@@ -75,11 +75,7 @@ cp "$TORVAK_QT_WINDOWS/plugins/platforms/qwindows.dll" "$stage/platforms/"
 mingw_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 cp "$mingw_runtime/libstdc++-6.dll" "$mingw_runtime/libgcc_s_seh-1.dll" \
   /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"
-cp /usr/share/fonts/opentype/bebas-neue/BebasNeue-Regular.otf \
-  /usr/share/fonts/opentype/cherrybomb/CherryBomb-Regular.otf \
-  /usr/share/fonts/opentype/bebas-neue/BebasNeue-Bold.otf \
-  /usr/share/fonts/opentype/league-spartan/LeagueSpartan-Regular.otf \
-  /usr/share/fonts/opentype/league-spartan/LeagueSpartan-Bold.otf "$stage/fonts/"
+cp "$build"/fonts/* "$stage/fonts/"
 bash packaging/windows/notices.sh "$stage"
 find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 zip="$build/$name.zip"

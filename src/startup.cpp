@@ -16,6 +16,7 @@ void startProgram(GimmickTableStore& gimmicks) {
   // Between unloading one window and showing the next, no window is open;
   // the program ends only through Quit or a title-bar close.
   QApplication::setQuitOnLastWindowClosed(false);
+  fonts::registerBundledFaces(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
   fonts::installFallbacks();
 
   registerAllWindows(gimmicks);

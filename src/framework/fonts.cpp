@@ -1,7 +1,9 @@
 #include "framework/fonts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 
 namespace fonts {
 
@@ -26,6 +28,18 @@ void installFallbacks() {
   QFont dialog(QStringLiteral("Arial"));
   dialog.setPointSizeF(7.5);
   QApplication::setFont(dialog);
+}
+
+QStringList registerBundledFaces(const QString& folder) {
+  QStringList families;
+  const QDir dir(folder);
+  const QStringList faces = {QStringLiteral("*.otf"), QStringLiteral("*.ttf")};
+  for (const QFileInfo& face : dir.entryInfoList(faces, QDir::Files, QDir::Name)) {
+    const int id = QFontDatabase::addApplicationFont(face.absoluteFilePath());
+    if (id >= 0) families += QFontDatabase::applicationFontFamilies(id);
+  }
+  families.removeDuplicates();
+  return families;
 }
 
 }  // namespace fonts

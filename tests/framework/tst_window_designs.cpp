@@ -1,21 +1,26 @@
 // Every window of the program against its own design table: each control
 // where the table puts it, the focus order the table gives, and a name a
-// screen reader can announce. Run at scale 1 and again at scale 2, where the
-// layout must stay the same in logical pixels.
+// screen reader can announce that holds what the control shows. Run at scale 1
+// and again at scale 2, where the layout must stay the same in logical pixels.
 #include "framework/form_window.h"
 #include "framework/window_registry.h"
 #include "program.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTextEdit>
 #include <QWindow>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,7 +37,7 @@ class TwipsProbe : public FormWindow<TwipsProbe> {
 
 constexpr design::ControlDesign kProbeControls[] = {
     {"Text1", design::Kind::TextBox, "", 8, 22, 1003, 293, {}, 0, {.accessible = "Probe box"}},
-    {"Command1", design::Kind::Button, "Go", 1507, 7, 602, 397, {}, 1, {.accessible = "Probe"}},
+    {"Command1", design::Kind::Button, "Go", 1507, 7, 602, 397, {}, 1, {.accessible = "Go: probe"}},
 };
 constexpr design::FormDesign TwipsProbe::kDesign{"TwipsProbe", "Twips", 3008, 1492, kProbeControls};
 
@@ -41,6 +46,55 @@ int nearestPixel(int twips) { return static_cast<int>(std::lround(twips / 15.0))
 
 bool takesFocus(const design::ControlDesign& c) {
   return c.kind != design::Kind::Label && c.kind != design::Kind::Line;
+}
+
+// A text as it is heard or said: capitals, runs of blanks and the line breaks
+// a wrapping caption carries do not count. An "&" is an ordinary character:
+// the program draws it as it stands, so a name must hold it too.
+QString spokenForm(const QString& text) { return text.simplified().toCaseFolded(); }
+
+// Whether `name` holds `caption` as whole words, in the spoken form: "Win:
+// entrant 1" holds "Win", "Entrant 1 wins" does not, since a speech-input
+// user who says "Win" is not saying "wins".
+bool holds(const QString& name, const QString& caption) {
+  const QString n = spokenForm(name);
+  const QString c = spokenForm(caption);
+  if (c.isEmpty()) return true;
+  for (qsizetype at = n.indexOf(c); at >= 0; at = n.indexOf(c, at + 1)) {
+    const qsizetype end = at + c.size();
+    const bool wordStart =
+        at == 0 || !n[at - 1].isLetterOrNumber() || !c.front().isLetterOrNumber();
+    const bool wordEnd =
+        end == n.size() || !n[end].isLetterOrNumber() || !c.back().isLetterOrNumber();
+    if (wordStart && wordEnd) return true;
+  }
+  return false;
+}
+
+bool isBox(const QWidget* w) {
+  return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+         qobject_cast<const QComboBox*>(w);
+}
+
+// How far, in logical pixels, a box may start past the end of its label and
+// still read as the label's box.
+constexpr int kBesideGap = 16;
+
+// The box that a label sits beside as its visible label: level with it,
+// starting right of the label's start and at most a few pixels past its end
+// (a label's box may run under the box it names), the nearest such on the
+// right. nullptr when there is none.
+QWidget* boxBeside(const QLabel* label) {
+  const QRect l = label->geometry();
+  QWidget* nearest = nullptr;
+  for (QWidget* w : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!isBox(w)) continue;
+    const QRect b = w->geometry();
+    const bool level = b.top() <= l.bottom() && l.top() <= b.bottom();
+    const bool justRight = b.left() > l.left() && b.left() - (l.right() + 1) <= kBesideGap;
+    if (level && justRight && (!nearest || b.left() < nearest->geometry().left())) nearest = w;
+  }
+  return nearest;
 }
 
 }  // namespace
@@ -116,24 +170,76 @@ class WindowDesignsTest : public QObject {
     QVERIFY(window);
     QSet<QString> names;
     int interactive = 0;
+    int captioned = 0;
     for (int i = 0; i < window->childCount(); ++i) {
       QAccessibleInterface* child = window->child(i);
       const QAccessible::Role role = child->role();
+      const QString objectName = child->object()->objectName();
+      const QString spoken = child->text(QAccessible::Name);
+      // Label in name: a speech-input user says what a control shows, so a
+      // button's or label's caption must be part of its name. The text in a
+      // text box or a combo box is its value, which the user types over, not
+      // a caption.
+      if (role == QAccessible::PushButton || role == QAccessible::StaticText) {
+        const QString caption = Window::textOf(qobject_cast<QWidget*>(child->object()));
+        if (!spokenForm(caption).isEmpty()) ++captioned;
+        QVERIFY2(
+            holds(spoken, caption),
+            qPrintable(
+                QString("%1 shows \"%2\" but is called \"%3\"").arg(objectName, caption, spoken)));
+      }
       if (role != QAccessible::EditableText && role != QAccessible::ComboBox &&
           role != QAccessible::PushButton) {
         continue;
       }
       ++interactive;
-      const QString objectName = child->object()->objectName();
-      const QString spoken = child->text(QAccessible::Name);
       QVERIFY2(!spoken.trimmed().isEmpty(), qPrintable(objectName + " has no accessible name"));
       static const QRegularExpression codeName("^(Text|Command|Combo|Label|Line)[0-9]+$");
       QVERIFY2(!codeName.match(spoken).hasMatch(),
                qPrintable(objectName + " is announced by its code name"));
-      QVERIFY2(!names.contains(spoken), qPrintable(objectName + " shares its name: " + spoken));
-      names.insert(spoken);
+      // Two names that sound the same are one name to a listener.
+      QVERIFY2(!names.contains(spokenForm(spoken)),
+               qPrintable(objectName + " shares its name: " + spoken));
+      names.insert(spokenForm(spoken));
     }
     QVERIFY(interactive > 0);
+    QVERIFY(captioned > 0);
+  }
+
+  // A label ending in a colon that sits just left of a box is that box's
+  // visible label ("Winner:" beside the winner box): the box's name holds the
+  // label's words, so "click Winner" finds the box. The rows give how many
+  // such boxes each window has, so a label moved away from its box shows too.
+  void aLabelledBoxIsCalledByItsLabel_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("labelled");
+    const QList<std::pair<QString, int>> labelled = {
+        {"MainMenu", 0}, {"Tourn8", 2},   {"Tourn16", 2},  {"Match", 2},
+        {"NameGen", 0},  {"Finisher", 0}, {"FiniGimm", 2}, {"Rando", 0},
+        {"calc", 9},     {"HexRGB", 3},   {"Credits", 0}};
+    for (const auto& [name, count] : labelled) QTest::newRow(qPrintable(name)) << name << count;
+  }
+  void aLabelledBoxIsCalledByItsLabel() {
+    QFETCH(QString, name);
+    QFETCH(int, labelled);
+    Window* w = program::open(name);
+    QVERIFY2(w && w->name() == name, qPrintable(name + " is not part of the program"));
+    int found = 0;
+    for (const QLabel* label : w->widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+      QString words = spokenForm(label->text());
+      if (!words.endsWith(u':')) continue;
+      words.chop(1);
+      QWidget* box = boxBeside(label);
+      if (!box) continue;
+      ++found;
+      QAccessibleInterface* boxInterface = QAccessible::queryAccessibleInterface(box);
+      QVERIFY(boxInterface);
+      const QString spoken = boxInterface->text(QAccessible::Name);
+      QVERIFY2(holds(spoken, words),
+               qPrintable(QString("%1 sits beside \"%2\" but is called \"%3\"")
+                              .arg(box->objectName(), label->text(), spoken)));
+    }
+    QCOMPARE(found, labelled);
   }
 };
 

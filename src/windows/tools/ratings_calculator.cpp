@@ -32,7 +32,7 @@ constexpr ControlDesign kControls[] = {
   {"Text6",    Kind::TextBox, "",                         6000, 1800, 1815, 375, kDefaultFont,             14, {.accessible = "Segment rating 2"}},
   {"Text7",    Kind::TextBox, "",                         6000, 2280, 1815, 375, kDefaultFont,             15, {.accessible = "Segment rating 3"}},
   {"Text8",    Kind::TextBox, "",                         6000, 2760, 1815, 375, kDefaultFont,             16, {.accessible = "Segment rating 4"}},
-  {"Text10",   Kind::TextBox, "",                         6840, 3840, 1815, 375, kDefaultFont,             17, {.accessible = "Overall section rating"}},
+  {"Text10",   Kind::TextBox, "",                         6840, 3840, 1815, 375, kDefaultFont,             17, {.accessible = "Overall section ratings: the average"}},
   {"Label7",   Kind::Label,   "Overall Section Ratings:", 4800, 3960, 1815, 255, kDefaultFont,             18, kGreyLabel},
   {"Label8",   Kind::Label,   "Rating:",                  5280, 1440,  615, 255, kDefaultFont,             19, kGreyLabel},
   {"Label10",  Kind::Label,   "Rating:",                  5280, 1920,  615, 255, kDefaultFont,             20, kGreyLabel},

@@ -1,4 +1,5 @@
 #include "data/gimmick_table_store.h"
+#include "framework/fonts.h"
 #include "framework/form_window.h"
 #include "framework/window_registry.h"
 #include "program.h"
@@ -105,6 +106,18 @@ class MainMenuTest : public QObject {
     const QString dialog = QFontInfo(control("MainMenu", "Command4")->font()).family();
     QVERIFY2(dialog == "Arial" || dialog == "Liberation Sans", qPrintable(dialog));
   }
+
+#ifdef TORVAK_BUNDLED_FONTS
+  // A package that bundles the fallback faces registers them from its own
+  // folder, whatever the machine has installed.
+  void bundledFacesAreRegistered() {
+    const QStringList families = fonts::registerBundledFaces(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const char* family : {"Bebas Neue", "Cherry Bomb", "League Spartan"}) {
+      QVERIFY2(families.contains(QLatin1String(family)), qPrintable(families.join(", ")));
+    }
+  }
+#endif
 
   void tabOrderFollowsTheTable() {
     QWidget* w = control("MainMenu", "Command1");
