@@ -18,6 +18,11 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 constexpr int kDone = 0;
@@ -157,6 +162,11 @@ int buildTable(const QString& textPath, const QString& named) {
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   table_location::nameApplication();
+#ifdef Q_OS_WIN
+  // The exported text is the same bytes on every system: no carriage
+  // return is added before each line feed.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(

@@ -12,7 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -205,8 +207,8 @@ class GimmickToolTest : public QObject {
         << gimmick_file::record("\x81,\x8D,\x8F,\x90,\x9D,,")
         << QByteArray("\xC2\x81,\xC2\x8D,\xC2\x8F,\xC2\x90,\xC2\x9D,,\n") << "";
     QTest::newRow("control characters")
-        << gimmick_file::record(QByteArray("\x01,\t,\x7F,,,,", 12) + QByteArray(1, '\0'))
-        << QByteArray("\x01,\t,\x7F,,,,", 12) + QByteArray(1, '\0') + "\n"
+        << gimmick_file::record(QByteArray("\x01,\t,\x7F,,,,") + QByteArray(1, '\0'))
+        << QByteArray("\x01,\t,\x7F,,,,") + QByteArray(1, '\0') + "\n"
         << "";
     QTest::newRow("padding not zeros")
         << padded << QByteArray("a,b,c,d,e,f,g\n") << "not all zeros";
@@ -298,9 +300,12 @@ class GimmickToolTest : public QObject {
     QCOMPARE(readFile(rebuiltPath), result.data);
   }
 
+#ifdef Q_OS_UNIX
   // Without FILE the tool works on the table the program reads: the user's
   // own once `build` has made it (creating its folder), the one beside the
-  // program otherwise. The shipped table is never touched.
+  // program otherwise. The shipped table is never touched. The per-user
+  // folder is moved out of the real home through XDG_DATA_HOME, which only
+  // the XDG systems read.
   void userTable() {
     table_location::nameApplication();  // as the program names itself
     const QString userPath = table_location::userTablePath();
@@ -320,6 +325,7 @@ class GimmickToolTest : public QObject {
     QCOMPARE(readFile(exportPath), gimmick_export::exportText(shipped).text);
     QCOMPARE(readFile(TORVAK_BUILT_DATA), shipped);
   }
+#endif
 
   // The table tool as a user runs it: a data file written whole or left as
   // it was, refusals with status 1, bad usage with status 2. {text}, {out},
@@ -338,14 +344,16 @@ class GimmickToolTest : public QObject {
         << build << QByteArray("<missing>") << 1 << "cannot read";
     QTest::newRow("build: a folder as the text")
         << QStringList{"build", "{dir}", "{out}"} << lines(1) << 1 << "cannot read";
+#ifdef Q_OS_UNIX
     QTest::newRow("build: endless text from a device")
         << QStringList{"build", "/dev/zero", "{out}"} << lines(1) << 1 << "more than 59283 bytes";
     QTest::newRow("build: into a named pipe")
         << QStringList{"build", "{text}", "{pipe}"} << lines(1) << 1 << "named pipe";
-    QTest::newRow("build: into a folder")
-        << QStringList{"build", "{text}", "{dir}"} << lines(1) << 1 << "directory";
     QTest::newRow("export: a named pipe")
         << QStringList{"export", "{pipe}"} << lines(1) << 1 << "{pipe}: it is a named pipe";
+#endif
+    QTest::newRow("build: into a folder")
+        << QStringList{"build", "{text}", "{dir}"} << lines(1) << 1 << "directory";
     QTest::newRow("export: a folder")
         << QStringList{"export", "{dir}"} << lines(1) << 1 << "{dir}: it is a directory";
     QTest::newRow("export: a missing file")
@@ -387,14 +395,18 @@ class GimmickToolTest : public QObject {
                                                              gimmick_file::record("a,b,c\nd,e,f,g")
                                                        : QByteArray("what was there before");
     writeFile(outputPath, before);
+#ifdef Q_OS_UNIX
     QCOMPARE(mkfifo(QFile::encodeName(pipePath).constData(), 0644), 0);
+#endif
     QVERIFY(QDir().mkdir(dirPath));
     const QMap<QString, QString> names = {
         {"{text}", textPath}, {"{out}", outputPath}, {"{pipe}", pipePath}, {"{dir}", dirPath}};
     for (QString& argument : arguments) {
       for (auto [name, path] : names.asKeyValueRange()) argument.replace(name, path);
     }
-    for (auto [name, path] : names.asKeyValueRange()) message.replace(name, path);
+    for (auto [name, path] : names.asKeyValueRange()) {
+      message.replace(name, QDir::toNativeSeparators(path));
+    }
 
     QProcess tool;
     tool.start(TORVAK_GIMMICKS, arguments);
@@ -412,7 +424,9 @@ class GimmickToolTest : public QObject {
     }
     const bool wrote = status == 0 && arguments.value(0) == "build";
     QCOMPARE(readFile(outputPath), wrote ? gimmick_source::convert(source).data : before);
+#ifdef Q_OS_UNIX
     QVERIFY(QFileInfo(pipePath).exists() && !QFileInfo(pipePath).isFile());
+#endif
     QVERIFY(QFileInfo(dirPath).isDir());
     QCOMPARE(QDir(dirPath).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
   }

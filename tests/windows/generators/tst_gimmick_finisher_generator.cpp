@@ -88,8 +88,11 @@ class GimmickFinisherGeneratorTest : public QObject {
 
  private Q_SLOTS:
   void initTestCase() {
-    // The run's one load happens first, and reads the one-gimmick table the
-    // table tool built in the user's own folder; then the tests set theirs.
+    // The run's one load happens first; then the tests set their tables.
+#ifdef Q_OS_UNIX
+    // That load reads the one-gimmick table the table tool built in the
+    // user's own folder, moved out of the real home through XDG_DATA_HOME
+    // (which only the XDG systems read).
     QVERIFY(home_.isValid());
     qputenv("XDG_DATA_HOME", QFile::encodeName(home_.path()));
     const QString text = home_.filePath("mine.txt");
@@ -103,6 +106,7 @@ class GimmickFinisherGeneratorTest : public QObject {
     QCOMPARE(tool.exitCode(), 0);
     const QString built = QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     QVERIFY2(built.startsWith(home_.path()), qPrintable(built));
+#endif
 
     program::start();
     const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath("data.dat");
@@ -132,6 +136,7 @@ class GimmickFinisherGeneratorTest : public QObject {
     QCOMPARE(textOf("FiniGimm", "Text2"), QString());
   }
 
+#ifdef Q_OS_UNIX
   // The gimmick window lists the user's own gimmick, then 155 empty rows.
   void listsTheUsersOwnTable() {
     program::gimmicks().table() = usersTable_;
@@ -142,6 +147,7 @@ class GimmickFinisherGeneratorTest : public QObject {
     choose("Pirate");
     QCOMPARE(generated(0.0f), qMakePair(QString("Plank Walk"), QString("off the top")));
   }
+#endif
 
   // The prompt of the design list, then field 1 of every row in row order,
   // empty rows too; the box's text stays empty. Reopening rebuilds it.
