@@ -6,7 +6,7 @@
 # Wine's WINE prefix (Wine does not hand QT_* on), and Qt's DLLs and the
 # mingw-w64 runtime are found through WINEPATH.
 set -euo pipefail
-: "${TORVAK_WINEPREFIX:?set TORVAK_WINEPREFIX to the build's Wine prefix}"
+: "${TORVAK_WINEPREFIX:?set TORVAK_WINEPREFIX to the Wine prefix of the build}"
 : "${TORVAK_QT_WINDOWS:?set TORVAK_QT_WINDOWS to the Qt for Windows prefix}"
 export WINEPREFIX=$TORVAK_WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -18,7 +18,7 @@ while IFS='=' read -r name value; do
   export "WINE$name=$value"
 done < <(env | grep -E '^QT_[A-Z_]*=' || true)
 # Wine maps the whole Unix file system to drive Z:.
-windows_path() { local p; p=$(realpath "$1"); echo "Z:${p//\//\\}"; }
+windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }
 mingw_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 export WINEPATH="$(windows_path "$TORVAK_QT_WINDOWS/bin");$(windows_path "$mingw_runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"
 exec wine "$@"
