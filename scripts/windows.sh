@@ -14,7 +14,7 @@ packages=(
   cmake ninja-build dpkg-dev qt6-base-dev-tools
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick zip unzip
-  fonts-bebas-neue fonts-cherrybomb fonts-league-spartan
+  fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -37,15 +37,20 @@ build=$source/build/windows
 export TORVAK_WINEPREFIX=$build/wine-prefix
 export WINEDEBUG=-all
 
-# A Wine prefix of the build's own. A fresh prefix has no Tahoma, the face
-# Qt's Windows platform takes for dialogs: fonts-wine has it.
+# A Wine prefix of the build's own. A fresh prefix lacks two faces every
+# Windows has: Tahoma, which Qt's Windows platform takes for dialogs
+# (fonts-wine has it), and Arial, which the windows name for their text
+# (Liberation Sans, with Arial's metrics, stands in for it as on Linux). The
+# offscreen platform the tests run on reads its faces from that folder too
+# (QT_QPA_FONTDIR in the windows test preset).
 if [ ! -f "$TORVAK_WINEPREFIX/system.reg" ]; then
   echo "== Preparing a Wine prefix"
   mkdir -p "$TORVAK_WINEPREFIX"
   WINEPREFIX=$TORVAK_WINEPREFIX WINEDLLOVERRIDES='mscoree,mshtml=' wineboot -i >/dev/null 2>&1
   WINEPREFIX=$TORVAK_WINEPREFIX wineserver -w
-  cp /usr/share/wine/fonts/tahoma*.ttf "$TORVAK_WINEPREFIX/drive_c/windows/Fonts/"
 fi
+cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/fonts/truetype/liberation2/LiberationSans-*.ttf \
+  "$TORVAK_WINEPREFIX/drive_c/windows/Fonts/"
 
 echo "== Building for Windows"
 cmake --preset windows >/dev/null
@@ -67,7 +72,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=torvak-utilities-$version-windows-x64
 stage=$build/package/$name
 rm -rf "$build/package"
-mkdir -p "$stage/platforms" "$stage/fonts" "$stage/licences"
+mkdir -p "$stage/platforms" "$stage/fonts"
 cp "$build/torvak-utilities.exe" "$build/data.dat" "$stage/"
 [ -f "$build/torvak-gimmicks.exe" ] && cp "$build/torvak-gimmicks.exe" "$stage/"
 for dll in Qt6Core Qt6Gui Qt6Widgets; do cp "$TORVAK_QT_WINDOWS/bin/$dll.dll" "$stage/"; done
