@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as data.dat, loaded the way the program loads it. Beyond
 // not crashing: row 0 and field 0 stay empty, no record holds more text than
 // a record can, nothing is filled from the first empty record on, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary text through the number reader, at both widths. A number that
 // reads must lie inside its width and read back the same from its own text;
 // a 16-bit reading must agree with the 32-bit one.

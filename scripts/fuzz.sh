@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer, replays the seed corpus as a regression test,
 # then fuzzes each target for a bounded time. New inputs go to the build

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every window, as it opens and after a typical use, into
 # docs/screenshots/ (the pictures the README shows).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing Torvak Utilities needs on
 # Debian 12, from Debian's own packages. Installing needs root: run as root
 # (or with sudo); as another user it prints the exact command to run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, then the whole test suite twice (a build with warnings as errors,
 # and a build under AddressSanitizer and UndefinedBehaviorSanitizer), then
 # the fuzz targets: their corpus replayed, and a minute of fuzzing each.

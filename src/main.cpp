@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/gimmick_table_store.h"
 #include "framework/window_registry.h"
 #include "startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/gimmick_file.h"
 
 #include "data/gimmick_table.h"

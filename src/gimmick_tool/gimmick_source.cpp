@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gimmick_tool/gimmick_source.h"
 
 #include "data/gimmick_file.h"

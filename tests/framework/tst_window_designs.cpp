@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program against its own design table: each control
 // where the table puts it, the focus order the table gives, and a name a
 // screen reader can announce that holds what the control shows. Run at scale 1

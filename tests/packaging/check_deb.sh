@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package as scripts/package.sh does, in a release tree of
 # its own (kept between runs, so a run rebuilds only what changed), unpacks it
 # into a scratch directory, checks what it holds and what it declares it

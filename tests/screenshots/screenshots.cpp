@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window to PNG files, as it opens and after a typical use:
 //   torvak-screenshots DIRECTORY
 // Part of the test build, not of the program (scripts/screenshots.sh).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile text in every editable box of every window, through every button
 // of that window: the program neither crashes nor hangs, brackets copy names
 // unchanged, and number boxes fail without writing a result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/generators/gimmick_finisher_generator.h"
 
 #include "data/gimmick_table.h"

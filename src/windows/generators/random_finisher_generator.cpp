@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/generators/random_finisher_generator.h"
 
 #include "rules/shared_random.h"

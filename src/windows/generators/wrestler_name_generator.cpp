@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/generators/wrestler_name_generator.h"
 
 #include "rules/shared_random.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/match/match_winner_picker.h"
 
 #include "rules/shared_random.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/menu/main_menu.h"
 
 #include "data/gimmick_table_store.h"

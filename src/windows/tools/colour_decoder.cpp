@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/tools/colour_decoder.h"
 
 #include "framework/input_hint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/tools/random_number_generator.h"
 
 #include "framework/input_hint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/tools/ratings_calculator.h"
 
 #include "framework/input_hint.h"

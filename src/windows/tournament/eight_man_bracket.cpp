@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/tournament/eight_man_bracket.h"
 
 #include "rules/shared_random.h"

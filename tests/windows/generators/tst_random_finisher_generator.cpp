@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "draws.h"
 #include "framework/window_registry.h"
 #include "program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hint_check.h"
 #include "program.h"
 #include "scoped_random_source.h"
