@@ -3,17 +3,29 @@
 # Installs what building, running and testing Torvak Utilities needs on
 # Debian 12, from Debian's own packages. Installing needs root: run as root
 # (or with sudo); as another user it prints the exact command to run.
+# `setup.sh windows` installs what the Windows build (scripts/windows.sh) needs.
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev
-  libgl-dev
-  e2fsprogs
-  clang-14 libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev fontconfig lintian help2man
-  fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
-)
+if [ "${1:-}" = windows ]; then
+  packages=(
+    cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    mingw-w64-x86-64-dev
+    wine wine64 fonts-wine xvfb xauth x11-utils imagemagick zip unzip
+    fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
+  )
+else
+  packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev
+    libgl-dev
+    e2fsprogs
+    clang-14 libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev fontconfig lintian help2man
+    fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
+    xvfb xauth
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

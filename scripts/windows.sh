@@ -10,26 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$PWD
 
-packages=(
-  cmake ninja-build dpkg-dev qt6-base-dev-tools
-  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick zip unzip
-  fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
-)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "The Windows build needs: sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
-    exit 1
-  fi
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup.sh windows
 
 TORVAK_QT_WINDOWS=$(bash scripts/windows-qt.sh)
 export TORVAK_QT_WINDOWS
