@@ -68,9 +68,9 @@ bool makeReadOnly(const QString& path) {
       path, isDir ? QFileDevice::ReadOwner | QFileDevice::ExeOwner : QFileDevice::ReadOwner);
 #ifdef Q_OS_WIN
   if (!isDir) {
-    readOnlyHolder = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
-                                 FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                 nullptr);
+    readOnlyHolder =
+        CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ, FILE_SHARE_READ,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     return done && readOnlyHolder != INVALID_HANDLE_VALUE;
   }
 #endif
