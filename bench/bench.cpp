@@ -26,6 +26,7 @@
 #include "data/gimmick_file.h"
 #include "data/gimmick_loader.h"
 #include "data/gimmick_table_store.h"
+#include "framework/caption_button.h"
 #include "framework/window.h"
 #include "framework/window_registry.h"
 #include "startup.h"
@@ -41,8 +42,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -119,29 +118,14 @@ void waitForPaint(FirstPaint& probe) {
 // with plain widget calls. Sizes are the program's twips converted once, by
 // hand, to pixels at 96 dots per inch.
 
-// A push button whose caption wraps onto as many lines as its box needs,
-// centred: plain QPushButton draws one line, and "Finisher Generator for
-// Gimmicks" needs two.
-class WrappingButton : public QPushButton {
- public:
-  WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
-    setAutoDefault(false);
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
-  }
-};
+// A long caption ("Finisher Generator for Gimmicks") needs two lines, which a
+// plain QPushButton does not draw: the hand-written menu takes the program's
+// own small wrapping button, as any hand-written window of the program would.
+QPushButton* wrappingButton(const QString& caption, QWidget* parent) {
+  auto* button = new CaptionButton(caption, parent);
+  button->setAutoDefault(false);
+  return button;
+}
 
 class HandWrittenMenu : public QWidget {
  public:
@@ -182,7 +166,7 @@ class HandWrittenMenu : public QWidget {
     selector_->setAccessibleName(QStringLiteral("Tournament type"));
     selector_->hide();
 
-    commence_ = new WrappingButton(QStringLiteral("COMMENCE"), this);
+    commence_ = wrappingButton(QStringLiteral("COMMENCE"), this);
     commence_->setObjectName(QStringLiteral("Command4"));
     commence_->setGeometry(272, 360, 161, 25);
     commence_->setAccessibleName(QStringLiteral("Commence the tournament"));
@@ -234,7 +218,7 @@ class HandWrittenMenu : public QWidget {
 
   QPushButton* button(const char* name, const char* caption, QRect place, double points,
                       bool bold) {
-    auto* b = new WrappingButton(QString::fromUtf8(caption), this);
+    auto* b = wrappingButton(QString::fromUtf8(caption), this);
     b->setObjectName(QString::fromUtf8(name));
     b->setGeometry(place);
     b->setFont(showcard(points, bold));
