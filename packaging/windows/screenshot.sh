@@ -8,12 +8,13 @@ set -euo pipefail
 zip=$(realpath "$1")
 out=$(realpath -m "$2")
 : "${TORVAK_WINEPREFIX:?set TORVAK_WINEPREFIX to a Wine prefix}"
+source "$(dirname "$0")/../../scripts/private-xvfb.sh"
 scratch=$(mktemp -d)
-xvfb_pid='' wine_pid=''
+wine_pid=''
 cleanup() {
   [ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null || true
   WINEPREFIX=$TORVAK_WINEPREFIX wineserver -k 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_private_xvfb
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -21,14 +22,9 @@ trap cleanup EXIT
 (cd "$scratch" && unzip -q "$zip")
 folder=$(find "$scratch" -mindepth 1 -maxdepth 1 -type d | head -n1)
 
-display=''
-for n in $(seq 90 120); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || { echo "screenshot: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+start_private_xvfb "$scratch"
+display=$XVFB_DISPLAY
+export XAUTHORITY=$XVFB_AUTH
 
 # Wine on its own: only what the zip holds is on the program's DLL path.
 env -u WINEPATH -u WINEQT_QPA_PLATFORM -u QT_QPA_PLATFORM DISPLAY="$display" \
