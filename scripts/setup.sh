@@ -4,6 +4,7 @@
 # Debian 12, from Debian's own packages. Installing needs root: run as root
 # (or with sudo); as another user it prints the exact command to run.
 # `setup.sh windows` installs what the Windows build (scripts/windows.sh) needs.
+# Qt's GTK theme and Adwaita-dark are for the dark-desktop screenshots.
 set -euo pipefail
 
 if [ "${1:-}" = windows ]; then
@@ -24,6 +25,7 @@ else
     desktop-file-utils appstream dpkg-dev fontconfig lintian help2man
     fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
     xvfb xauth
+    qt6-gtk-platformtheme gnome-themes-extra
   )
 fi
 

@@ -4,6 +4,7 @@
 #include "framework/caption_button.h"
 #include "framework/line_control.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
@@ -107,6 +108,14 @@ QWidget* makeCombo(const ControlDesign& c, QWidget* parent, bool editable) {
   // Adding the first entry would choose it; the design state chooses nothing.
   combo->setCurrentIndex(-1);
   if (editable) combo->setEditText(QString::fromUtf8(c.text));
+  if (!editable) {
+    // Fusion draws a drop-down list's entries as a menu's, on the colours of
+    // the desktop's menus; they keep the window's. (An editable combo's
+    // list is an ordinary list in the combo's colours.)
+    QAbstractItemView* list = combo->view();
+    list->setPalette(lightPalette());
+    list->parentWidget()->setPalette(lightPalette());
+  }
   return combo;
 }
 
@@ -147,6 +156,41 @@ std::vector<const ControlDesign*> inTabOrder(const FormDesign& design) {
 }
 
 }  // namespace
+
+QPalette lightPalette() {
+  // Fusion's own light colours, as Qt gives them where the desktop gives
+  // none. Asking the style for them is no use: it answers with the desktop's.
+  const QColor window(239, 239, 239);
+  const QColor dark = window.darker(150);
+  const QColor mid = window.darker(130);
+  const QColor shadow = dark.darker(135);
+  QPalette p(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white);
+  p.setColor(QPalette::Midlight, mid.lighter(110));
+  p.setColor(QPalette::Button, window);
+  p.setColor(QPalette::Shadow, shadow);
+  p.setColor(QPalette::Highlight, QColor(48, 140, 198));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  QColor placeholder(Qt::black);
+  placeholder.setAlpha(128);
+  p.setColor(QPalette::PlaceholderText, placeholder);
+  const QColor disabledText(190, 190, 190);
+  p.setColor(QPalette::Disabled, QPalette::WindowText, disabledText);
+  p.setColor(QPalette::Disabled, QPalette::Text, disabledText);
+  p.setColor(QPalette::Disabled, QPalette::ButtonText, disabledText);
+  p.setColor(QPalette::Disabled, QPalette::Base, window);
+  p.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+  p.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+  p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+  // Every colour set once more, the ones the constructor filled in too, so
+  // that a widget given this palette takes none from the desktop's.
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+      const auto r = static_cast<QPalette::ColorRole>(role);
+      p.setBrush(group, r, p.brush(group, r));
+    }
+  }
+  return p;
+}
 
 void build(const FormDesign& design, QWidget* window) {
   window->setFixedSize(pixels(design.width), pixels(design.height));

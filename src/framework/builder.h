@@ -3,9 +3,17 @@
 
 #include "framework/form_design.h"
 
+#include <QPalette>
+
 class QWidget;
 
 namespace design {
+
+// The palette of every window, its controls, their pop-ups and its dialogs:
+// the Fusion style's light one, with every colour set, so that none of a
+// dark desktop's colours reaches a design drawn for the classic light
+// controls (white boxes with black text, black labels on the window grey).
+QPalette lightPalette();
 
 // Builds every control of `design` as a child of `window` in its design state,
 // sizes the window to its client area and chains the tab order.

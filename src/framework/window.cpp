@@ -17,19 +17,31 @@ namespace {
 
 // The on-screen window: fixed size, a title bar with a close box only, the
 // window grey. Closing it from the title bar ends the program, since it is
-// the only window there is.
+// the only window there is. Its controls and its dialogs are drawn in the
+// program's light palette on any desktop, since the design names only some
+// of its colours and counts on the light ones for the rest.
 class WindowFrame : public QWidget {
  public:
   WindowFrame() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    QPalette p = palette();
+    QPalette p = design::lightPalette();
     p.setColor(QPalette::Window, QColor(128, 128, 128));
     setPalette(p);
     setAutoFillBackground(true);
   }
 
  protected:
+  // A dialog of the window, such as a message box, is a window of its own
+  // and takes nothing from this one.
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ChildPolished) {
+      auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
+      if (child && child->isWindow()) child->setPalette(design::lightPalette());
+    }
+    return QWidget::event(event);
+  }
+
   void closeEvent(QCloseEvent* event) override {
     QWidget::closeEvent(event);
     WindowRegistry::endProgram();

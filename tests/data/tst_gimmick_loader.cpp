@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -212,6 +213,10 @@ class GimmickLoaderTest : public QObject {
   }
 
  private Q_SLOTS:
+  // Every table here has a folder of its own; should a load still reach for
+  // the user's, it finds Qt's test folder.
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
   void init() {
     QVERIFY(dir_.isValid());
     QFile::remove(path());

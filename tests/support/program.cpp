@@ -11,8 +11,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <memory>
 
@@ -24,6 +27,19 @@ std::unique_ptr<ScopedRandomSource>& randomSource() {
   return source;
 }
 
+bool dialogsExpected = false;
+
+// Polled rather than hooked: a dialog's own event loop still runs timers.
+void closeUnexpectedDialog() {
+  QWidget* dialog = QApplication::activeModalWidget();
+  if (!dialog || dialogsExpected) return;
+  const auto* box = qobject_cast<const QMessageBox*>(dialog);
+  const QString text = box ? box->text() : dialog->windowTitle();
+  dialog->close();
+  QTest::qFail(qPrintable(QStringLiteral("a modal dialog no test expected: \"%1\"").arg(text)),
+               __FILE__, __LINE__);
+}
+
 }  // namespace
 
 GimmickTableStore& gimmicks() {
@@ -33,6 +49,11 @@ GimmickTableStore& gimmicks() {
 }
 
 void start() {
+  // On every platform: the table a user keeps must never change a result.
+  QStandardPaths::setTestModeEnabled(true);
+  auto* guard = new QTimer(qApp);
+  QObject::connect(guard, &QTimer::timeout, guard, &closeUnexpectedDialog);
+  guard->start(50);
   startProgram(gimmicks());  // exactly as the program starts; each test opens what it needs
   WindowRegistry::unloadAll();
   settle();
@@ -44,9 +65,12 @@ void reset() {
   WindowRegistry::unloadAll();
   settle();
   shared_random::restart();
+  dialogsExpected = false;
   randomSource().reset();  // the old queue goes before the new one is set
   randomSource() = std::make_unique<ScopedRandomSource>();
 }
+
+void expectDialogs() { dialogsExpected = true; }
 
 ScopedRandomSource& random() {
   if (!randomSource()) randomSource() = std::make_unique<ScopedRandomSource>();

@@ -14,7 +14,8 @@ class GimmickTableStore;
 namespace program {
 
 // Once per test executable: the program's start-up (style, fonts, windows)
-// with no window left on screen.
+// with no window left on screen. The user's data folder is then Qt's test
+// folder, never the real one, and a guard watches for modal dialogs.
 void start();
 
 // The run's gimmick table, which the test support owns as the program's
@@ -22,8 +23,15 @@ void start();
 GimmickTableStore& gimmicks();
 
 // Before each test: no window loaded, the random sequence back at its fixed
-// start with nothing queued, so the order of tests never matters.
+// start with nothing queued, no dialog expected, so the order of tests
+// never matters.
 void reset();
+
+// A modal dialog that the running test does not expect is closed within a
+// moment and fails that test, naming its text, instead of blocking the run.
+// A test that means to open one (the random number generator's refusal,
+// say) calls this first; reset() takes it back.
+void expectDialogs();
 
 // The values the next draws of the shared random sequence return, queued by
 // the tests; emptied by reset().

@@ -92,7 +92,10 @@ class HostileInputTest : public QObject {
     connect(&dialogs_, &QTimer::timeout, this, &answerModalDialogs);
     dialogs_.start(20);
   }
-  void init() { program::reset(); }
+  void init() {
+    program::reset();
+    program::expectDialogs();  // answered above
+  }
 
   void everyBoxEveryButton_data() {
     hostileTexts({"MainMenu", "Tourn8", "Tourn16", "Match", "NameGen", "Finisher", "FiniGimm",

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,11 +57,15 @@ GimmickTable fullTable() {
 
 QComboBox* list() { return program::control<QComboBox>("FiniGimm", "Combo1"); }
 
-void choose(const QString& gimmick) {
-  const int index = list()->findText(gimmick, Qt::MatchExactly | Qt::MatchCaseSensitive);
-  QVERIFY2(index > 0, qPrintable(gimmick + " is not listed"));
-  list()->setCurrentIndex(index);
-  QCOMPARE(textOf("FiniGimm", "Combo1"), gimmick);
+// Call it through QVERIFY, so that the calling test stops when it fails.
+[[nodiscard]] bool choose(const QString& gimmick) {
+  [&] {
+    const int index = list()->findText(gimmick, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(index > 0, qPrintable(gimmick + " is not listed"));
+    list()->setCurrentIndex(index);
+    QCOMPARE(textOf("FiniGimm", "Combo1"), gimmick);
+  }();
+  return !QTest::currentTestFailed();
 }
 
 // One press of GENERATE with the roll scripted; the shown finisher and note.
@@ -92,10 +97,15 @@ class GimmickFinisherGeneratorTest : public QObject {
     // The run's one load happens first; then the tests set their tables.
 #ifdef Q_OS_UNIX
     // That load reads the one-gimmick table the table tool built in the
-    // user's own folder, moved out of the real home through XDG_DATA_HOME
+    // user's own folder: Qt's test folder under a home of this test's own,
+    // where the tool, which has no test mode, is sent through XDG_DATA_HOME
     // (which only the XDG systems read).
     QVERIFY(home_.isValid());
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home_.path()));
+    qputenv("HOME", QFile::encodeName(home_.path()));
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv(
+        "XDG_DATA_HOME",
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
     const QString text = home_.filePath("mine.txt");
     QFile file(text);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -145,7 +155,7 @@ class GimmickFinisherGeneratorTest : public QObject {
     QCOMPARE(list()->count(), kRows + 1);
     QCOMPARE(list()->itemText(1), QString("Pirate"));
     for (int r = 2; r <= kRows; ++r) QCOMPARE(list()->itemText(r), QString());
-    choose("Pirate");
+    QVERIFY(choose("Pirate"));
     QCOMPARE(generated(0.0f), qMakePair(QString("Plank Walk"), QString("off the top")));
   }
 #endif
@@ -190,7 +200,7 @@ class GimmickFinisherGeneratorTest : public QObject {
   void rollPicksFinisherAndNote() {
     QFETCH(float, roll);
     QFETCH(int, k);
-    choose("Biker");
+    QVERIFY(choose("Biker"));
     program::random().queue(roll);
     program::random().queue(0.5f);
     QVERIFY(click("FiniGimm", "Command1"));
@@ -207,7 +217,7 @@ class GimmickFinisherGeneratorTest : public QObject {
   }
 
   void firstOfTwoEqualNamesWins() {
-    choose("Twin");  // the list offers both; either entry has the same text
+    QVERIFY(choose("Twin"));  // the list offers both; either entry has the same text
     list()->setCurrentIndex(5);
     QCOMPARE(textOf("FiniGimm", "Combo1"), QString("Twin"));
     QCOMPARE(generated(0.0f), shown(3, 1));
@@ -229,9 +239,9 @@ class GimmickFinisherGeneratorTest : public QObject {
 
   void noMatchKeepsTheLastGimmick() {
     QFETCH(QString, typed);
-    choose("Gimmick 7");
+    QVERIFY(choose("Gimmick 7"));
     QCOMPARE(generated(0.0f), shown(7, 1));
-    choose("Biker");
+    QVERIFY(choose("Biker"));
     QCOMPARE(generated(0.0f), shown(2, 1));
     QVERIFY(program::type("FiniGimm", "Combo1", typed));
     QCOMPARE(generated(ScopedRandomSource::kLargestBelowOne), shown(2, 3));
@@ -283,7 +293,7 @@ class GimmickFinisherGeneratorTest : public QObject {
   }
 
   void eachFinisherAboutAThirdOfTheTime() {
-    choose("Biker");
+    QVERIFY(choose("Biker"));
     int seen[4] = {0, 0, 0, 0};
     for (int i = 0; i < 600; ++i) {
       QVERIFY(click("FiniGimm", "Command1"));

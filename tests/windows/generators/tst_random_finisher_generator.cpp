@@ -18,11 +18,14 @@ QString onScreenName() {
 
 QComboBox* styleBox() { return program::control<QComboBox>("Finisher", "Combo1"); }
 
-void pick(const QString& style) {
+// Call it through QVERIFY, so that the calling test stops when it fails.
+[[nodiscard]] bool pick(const QString& style) {
   QComboBox* box = styleBox();
   const int index = box->findText(style, Qt::MatchExactly | Qt::MatchCaseSensitive);
-  QVERIFY2(index >= 0, qPrintable(style + " is not in the list"));
+  [&] { QVERIFY2(index >= 0, qPrintable(style + " is not in the list")); }();
+  if (index < 0) return false;
   box->setCurrentIndex(index);
+  return true;
 }
 
 // One press of GENERATE in `style` with every draw scripted.
@@ -128,7 +131,7 @@ class RandomFinisherGeneratorTest : public QObject {
     if (typed) {
       QVERIFY(program::type("Finisher", "Combo1", style));
     } else {
-      pick(style);
+      QVERIFY(pick(style));
     }
     QCOMPARE(textOf("Finisher", "Combo1"), style);
     for (float v : values) program::random().queue(v);
@@ -207,7 +210,7 @@ class RandomFinisherGeneratorTest : public QObject {
   // in that order, joined by single blanks.
   void threeWordsInTheirOrder() {
     const Tables t = readTables();
-    pick("Moniker + Adjective + Move");
+    QVERIFY(pick("Moniker + Adjective + Move"));
     for (int i = 0; i < 200; ++i) {
       QVERIFY(click("Finisher", "Command1"));
       const QString name = textOf("Finisher", "Text1");

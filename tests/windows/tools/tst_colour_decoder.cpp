@@ -29,10 +29,10 @@ void choose(const QString& entry) {
   list->setCurrentIndex(list->findText(entry, Qt::MatchExactly));
 }
 
-void typeComponents(const QString& red, const QString& green, const QString& blue) {
-  QVERIFY(type("HexRGB", "rEd", red));
-  QVERIFY(type("HexRGB", "grEen", green));
-  QVERIFY(type("HexRGB", "blUe", blue));
+// Call it through QVERIFY, so that the calling test stops when it fails.
+[[nodiscard]] bool typeComponents(const QString& red, const QString& green, const QString& blue) {
+  return type("HexRGB", "rEd", red) && type("HexRGB", "grEen", green) &&
+         type("HexRGB", "blUe", blue);
 }
 
 QStringList components() {
@@ -110,7 +110,7 @@ class ColourDecoderTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QStringList, numbers);
     QFETCH(QString, code);
-    typeComponents("1", "2", "3");
+    QVERIFY(typeComponents("1", "2", "3"));
     QVERIFY(type("HexRGB", "hExD", "never read"));
     choose(name);
     QCOMPARE(textOf("HexRGB", "preSets"), name);
@@ -142,7 +142,7 @@ class ColourDecoderTest : public QObject {
     QFETCH(QStringList, typed);
     QFETCH(QString, code);
     QFETCH(QColor, colour);
-    typeComponents(typed[0], typed[1], typed[2]);
+    QVERIFY(typeComponents(typed[0], typed[1], typed[2]));
     QVERIFY(type("HexRGB", "hExD", "ZZZ"));
     QVERIFY(click("HexRGB", "gEn2"));
     QCOMPARE(textOf("HexRGB", "hExD"), code);
@@ -169,10 +169,10 @@ class ColourDecoderTest : public QObject {
   void refused() {
     QFETCH(QStringList, typed);
     QFETCH(QString, marked);
-    typeComponents("0", "128", "255");
+    QVERIFY(typeComponents("0", "128", "255"));
     QVERIFY(click("HexRGB", "gEn2"));
     QVERIFY(type("HexRGB", "hExD", "typed code"));
-    typeComponents(typed[0], typed[1], typed[2]);
+    QVERIFY(typeComponents(typed[0], typed[1], typed[2]));
     QVERIFY(click("HexRGB", "gEn2"));
     QCOMPARE(textOf("HexRGB", "hExD"), QString("typed code"));
     QCOMPARE(swatch(), QColor(0, 128, 255));
@@ -190,9 +190,9 @@ class ColourDecoderTest : public QObject {
 
   void nothingOrPresetsEntryChangesNothing() {
     QFETCH(int, index);
-    typeComponents("1", "2", "3");
+    QVERIFY(typeComponents("1", "2", "3"));
     QVERIFY(click("HexRGB", "gEn2"));
-    typeComponents("9", "", "x");
+    QVERIFY(typeComponents("9", "", "x"));
     QVERIFY(type("HexRGB", "hExD", "mine"));
     control<QComboBox>("HexRGB", "preSets")->setCurrentIndex(index);
     QVERIFY(click("HexRGB", "gEn3"));
@@ -211,7 +211,7 @@ class ColourDecoderTest : public QObject {
 
   // A preset press rewrites the boxes, so any mark from a refused press goes.
   void aPresetClearsTheMark() {
-    typeComponents("1", "-2", "3");
+    QVERIFY(typeComponents("1", "-2", "3"));
     QVERIFY(click("HexRGB", "gEn2"));
     QCOMPARE(markedBoxes(), QStringList{"grEen"});
     choose("Pink");
@@ -222,7 +222,7 @@ class ColourDecoderTest : public QObject {
   }
 
   void anEditClearsTheMark() {
-    typeComponents("", "2", "3");
+    QVERIFY(typeComponents("", "2", "3"));
     QVERIFY(click("HexRGB", "gEn2"));
     QCOMPARE(balloonText("HexRGB", "rEd"), kComponent);
     QTest::keyClicks(control("HexRGB", "rEd"), "4");

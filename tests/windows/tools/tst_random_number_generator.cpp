@@ -33,6 +33,7 @@ struct SeenBox {
 
 // Closes the program's message box with its OK button once it is up.
 void closeMessageBoxWithOk(SeenBox* seen, int triesLeft = 200) {
+  program::expectDialogs();
   QTimer::singleShot(10, qApp, [seen, triesLeft] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) {

@@ -19,9 +19,13 @@ namespace {
 const QString kWholeNumber = QStringLiteral("a whole number from -32768 to 32767");
 const QStringList kRatingBoxes{"Text5", "Text6", "Text7", "Text8"};
 
-// Types each text into the box of the same place.
-void fill(const QStringList& boxes, const QStringList& texts) {
-  for (qsizetype i = 0; i < boxes.size(); ++i) QVERIFY(type("calc", boxes[i], texts.value(i)));
+// Types each text into the box of the same place. Call it through QVERIFY,
+// so that the calling test stops when it fails.
+[[nodiscard]] bool fill(const QStringList& boxes, const QStringList& texts) {
+  for (qsizetype i = 0; i < boxes.size(); ++i) {
+    if (!type("calc", boxes[i], texts.value(i))) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -170,7 +174,7 @@ class RatingsCalculatorTest : public QObject {
   void average() {
     QFETCH(QStringList, ratings);
     QFETCH(QString, average);
-    fill(kRatingBoxes, ratings);
+    QVERIFY(fill(kRatingBoxes, ratings));
     QVERIFY(click("calc", "Command4"));
     QCOMPARE(textOf("calc", "Text10"), average);
     QVERIFY(click("calc", "Command4"));  // nothing carries over between presses
@@ -178,7 +182,7 @@ class RatingsCalculatorTest : public QObject {
   }
 
   void averageOfTheNewRatingsOnly() {
-    fill(kRatingBoxes, {"80", "70", "0", "0"});
+    QVERIFY(fill(kRatingBoxes, {"80", "70", "0", "0"}));
     QVERIFY(click("calc", "Command4"));
     QCOMPARE(textOf("calc", "Text10"), QString("75"));
     QVERIFY(type("calc", "Text6", "0"));
@@ -260,7 +264,7 @@ class RatingsCalculatorTest : public QObject {
     QFETCH(QString, hint);
     const QString resultBox = button == "Command4" ? "Text10" : "Text4";
     QVERIFY(type("calc", resultBox, "typed by hand"));
-    fill(boxes, texts);
+    QVERIFY(fill(boxes, texts));
     QVERIFY(click("calc", button));
     QCOMPARE(textOf("calc", resultBox), QString("typed by hand"));
     QCOMPARE(markedBoxes(), sorted(alsoMarked << hintBox));
@@ -271,10 +275,10 @@ class RatingsCalculatorTest : public QObject {
   }
 
   void theMarkGoesAtAnyOtherPress() {
-    fill({"Text2", "Text3"}, {"abc", "10"});
+    QVERIFY(fill({"Text2", "Text3"}, {"abc", "10"}));
     QVERIFY(click("calc", "Command1"));
     QCOMPARE(markedBoxes(), QStringList{"Text2"});
-    fill(kRatingBoxes, {"10", "20", "0", "0"});
+    QVERIFY(fill(kRatingBoxes, {"10", "20", "0", "0"}));
     QCOMPARE(markedBoxes(), QStringList{"Text2"});  // other boxes' edits leave it
     QVERIFY(click("calc", "Command4"));
     QCOMPARE(textOf("calc", "Text10"), QString("15"));
@@ -283,7 +287,7 @@ class RatingsCalculatorTest : public QObject {
   }
 
   void theMarkGoesWithAnEditOfAMarkedBox() {
-    fill(kRatingBoxes, {"0", "0", "0", "0"});
+    QVERIFY(fill(kRatingBoxes, {"0", "0", "0", "0"}));
     QVERIFY(click("calc", "Command4"));
     QCOMPARE(markedBoxes().size(), 4);
     QVERIFY(type("calc", "Text6", "1"));
