@@ -630,7 +630,7 @@ int runAll(const QString& self) {
 
   // The floor must be the program's own menu, or its figures mean nothing.
   bool handIsTheMenu = false;
-  if (Window* menu = WindowRegistry::find(QStringLiteral("MainMenu")); menu && menu->widget()) {
+  if (Window* menu = programMenu(); menu && menu->widget()) {
     handIsTheMenu = sameLook(menu->widget());
     waitUntilActive(menu->widget());
   }
