@@ -28,6 +28,12 @@ Window* WindowRegistry::find(const QString& name) {
   return nullptr;
 }
 
+std::vector<Window*> WindowRegistry::windows() {
+  std::vector<Window*> list;
+  for (const auto& w : all()) list.push_back(w.get());
+  return list;
+}
+
 void WindowRegistry::show(const QString& name) {
   if (Window* w = find(name)) w->show();
 }

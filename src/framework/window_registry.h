@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class Window;
 
@@ -16,6 +17,8 @@ class WindowRegistry {
 
   static void add(std::unique_ptr<Window> window);
   static Window* find(const QString& name);
+  // Every window, in the order added, for tools that visit them all.
+  static std::vector<Window*> windows();
 
   // Loads (if needed) and shows the window of that name.
   static void show(const QString& name);
