@@ -52,6 +52,13 @@
 
 namespace {
 
+// The program's windows in this process, owned here as the program's
+// start-up owns them.
+WindowRegistry& programWindows() {
+  static WindowRegistry windows;
+  return windows;
+}
+
 constexpr int kRuns = 21;  // start-ups of each kind; a warm-up round comes first
 constexpr int kSwitchRuns = 9;
 
@@ -261,7 +268,7 @@ int childStart(Kind kind) {
   switch (kind) {
     case Kind::Program: {
       static GimmickTableStore gimmicks;
-      startProgram(gimmicks);
+      startProgram(programWindows(), gimmicks);
       break;
     }
     case Kind::HandWritten: {
@@ -284,7 +291,7 @@ int childStart(Kind kind) {
               qPrintable(QGuiApplication::platformName()));
   std::fflush(stdout);
   delete window;
-  WindowRegistry::unloadAll();
+  programWindows().unloadAll();
   return 0;
 }
 
@@ -480,7 +487,7 @@ int runAll(const QString& self) {
   char* argv[] = {name, nullptr};
   QApplication app(argc, argv);
   GimmickTableStore gimmicks;
-  startProgram(gimmicks);
+  startProgram(programWindows(), gimmicks);
   QCoreApplication::processEvents();
 
   std::printf("Torvak Utilities benchmark, platform \"%s\"", qPrintable(programStart.platform));
@@ -491,7 +498,7 @@ int runAll(const QString& self) {
 
   // The floor must be the program's own menu, or its figures mean nothing.
   bool handIsTheMenu = false;
-  if (Window* menu = WindowRegistry::find(QStringLiteral("MainMenu")); menu && menu->widget()) {
+  if (Window* menu = programWindows().find(QStringLiteral("MainMenu")); menu && menu->widget()) {
     handIsTheMenu = sameLook(menu->widget());
     waitUntilActive(menu->widget());
   }
@@ -507,20 +514,21 @@ int runAll(const QString& self) {
   QByteArray slowestName;
   std::vector<std::pair<QByteArray, double>> switches;
   for (const Route& route : kRoutes) {
-    if (!WindowRegistry::find(QString::fromUtf8(route.target))) {
+    if (!programWindows().find(QString::fromUtf8(route.target))) {
       std::printf("  %-22s (not in this build)\n", route.target);
       continue;
     }
     std::vector<double> there, back;
     for (int i = 0; i < kSwitchRuns; ++i) {
-      Window* menu = WindowRegistry::find(QStringLiteral("MainMenu"));
+      Window* menu = programWindows().find(QStringLiteral("MainMenu"));
       if (route.selection) {
         menu->findControl<QAbstractButton>(QStringLiteral("Command1"))->click();
         auto* selector = menu->findControl<QComboBox>(QStringLiteral("Combo1"));
         selector->setCurrentIndex(selector->findText(QString::fromUtf8(route.selection)));
       }
       there.push_back(timedClick(menu, route.menuButton));
-      back.push_back(timedClick(WindowRegistry::find(QString::fromUtf8(route.target)), route.back));
+      back.push_back(
+          timedClick(programWindows().find(QString::fromUtf8(route.target)), route.back));
     }
     switches.emplace_back(QByteArray("menu to ") + route.target, median(there));
     switches.emplace_back(QByteArray(route.target) + " to menu", median(back));
@@ -601,7 +609,7 @@ int runAll(const QString& self) {
   std::printf("\nPlatform \"%s\". Ratios: the program's figure over the reference's.\n",
               qPrintable(programStart.platform));
 
-  WindowRegistry::unloadAll();
+  programWindows().unloadAll();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return handIsTheMenu ? 0 : 1;
 }

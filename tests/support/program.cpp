@@ -32,16 +32,22 @@ GimmickTableStore& gimmicks() {
   return store;
 }
 
+WindowRegistry& registry() {
+  static WindowRegistry windows;
+  return windows;
+}
+
 void start() {
-  startProgram(gimmicks());  // exactly as the program starts; each test opens what it needs
-  WindowRegistry::unloadAll();
+  // Exactly as the program starts; each test opens what it needs.
+  startProgram(registry(), gimmicks());
+  registry().unloadAll();
   settle();
 }
 
 void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 void reset() {
-  WindowRegistry::unloadAll();
+  registry().unloadAll();
   settle();
   shared_random::restart();
   randomSource().reset();  // the old queue goes before the new one is set
@@ -55,13 +61,13 @@ ScopedRandomSource& random() {
 
 Window* onScreen() {
   settle();
-  Window* w = WindowRegistry::current();
+  Window* w = registry().current();
   if (w && !QTest::qWaitForWindowExposed(w->widget())) return nullptr;
   return w;
 }
 
 Window* open(const QString& windowName) {
-  WindowRegistry::show(windowName);
+  registry().show(windowName);
   return onScreen();
 }
 
@@ -73,7 +79,7 @@ QString openFromMenu(const QString& menuButton) {
 }
 
 QWidget* control(const QString& windowName, const QString& controlName) {
-  Window* w = WindowRegistry::find(windowName);
+  Window* w = registry().find(windowName);
   return w ? w->findControl(controlName) : nullptr;
 }
 
