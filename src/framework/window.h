@@ -55,8 +55,10 @@ class Window : public QObject {
   virtual void connectHandlers() {}
   virtual void Form_Load() {}
 
-  // The window switch: unload this window, then load and show `target`.
+  // The window switch: whoever holds the windows unloads this one, then
+  // loads and shows `target`.
   void switchTo(WindowName target);
+  // Quit: asks for the end of the program.
   void endProgram();
 
  private:
