@@ -55,6 +55,13 @@
 
 namespace {
 
+// The program's windows in this process, owned here as the program's
+// start-up owns them.
+WindowRegistry& programWindows() {
+  static WindowRegistry windows;
+  return windows;
+}
+
 constexpr int kRuns = 21;        // start-ups of each kind; a warm-up round comes first
 constexpr int kSwitchRuns = 21;  // rounds of each tool's switches
 
@@ -264,7 +271,7 @@ int childStart(Kind kind) {
   switch (kind) {
     case Kind::Program: {
       static GimmickTableStore gimmicks;
-      startProgram(gimmicks);
+      startProgram(programWindows(), gimmicks);
       break;
     }
     case Kind::HandWritten: {
@@ -287,7 +294,7 @@ int childStart(Kind kind) {
               qPrintable(QGuiApplication::platformName()));
   std::fflush(stdout);
   delete window;
-  WindowRegistry::unloadAll();
+  programWindows().unloadAll();
   return 0;
 }
 
@@ -374,14 +381,14 @@ bool sameLook(QWidget* program) {
 
 // --- window switches, in this process ---------------------------------------
 
-Window* programMenu() { return WindowRegistry::find(QStringLiteral("MainMenu")); }
+Window* programMenu() { return programWindows().find(QStringLiteral("MainMenu")); }
 
 // The one place the benchmark visits the program's windows: every window the
 // start-up registered, the menu aside, so that a new window is measured
 // without being named here.
 std::vector<Window*> toolWindows() {
   std::vector<Window*> tools;
-  for (Window* window : WindowRegistry::windows()) {
+  for (Window* window : programWindows().windows()) {
     if (window != programMenu()) tools.push_back(window);
   }
   return tools;
@@ -430,7 +437,7 @@ Timing timedToFirstPaint(Action action) {
 // routes makes it (the route's click adds only the call to it).
 Timing switchTo(Window* target) {
   return timedToFirstPaint([target] {
-    if (Window* from = WindowRegistry::current()) from->unload();
+    if (Window* from = programWindows().current()) from->unload();
     target->show();
   });
 }
@@ -619,7 +626,7 @@ int runAll(const QString& self) {
   char* argv[] = {name, nullptr};
   QApplication app(argc, argv);
   GimmickTableStore gimmicks;
-  startProgram(gimmicks);
+  startProgram(programWindows(), gimmicks);
   QCoreApplication::processEvents();
 
   std::printf("Torvak Utilities benchmark, platform \"%s\"", qPrintable(programStart.platform));
@@ -717,7 +724,7 @@ int runAll(const QString& self) {
   std::printf("\nPlatform \"%s\". Ratios: the program's figure over the reference's.\n",
               qPrintable(programStart.platform));
 
-  WindowRegistry::unloadAll();
+  programWindows().unloadAll();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return handIsTheMenu ? 0 : 1;
 }
@@ -731,10 +738,10 @@ int runSwitches() {
   char* argv[] = {name, nullptr};
   QApplication app(argc, argv);
   GimmickTableStore gimmicks;
-  startProgram(gimmicks);
+  startProgram(programWindows(), gimmicks);
   QCoreApplication::processEvents();
   measureAndPrintSwitches();
-  WindowRegistry::unloadAll();
+  programWindows().unloadAll();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return 0;
 }

@@ -17,16 +17,16 @@
 
 #include <memory>
 
-void registerAllWindows(GimmickTableStore& gimmicks) {
-  WindowRegistry::add(std::make_unique<MainMenu>(gimmicks));
-  WindowRegistry::add(std::make_unique<CreditsWindow>());
-  WindowRegistry::add(std::make_unique<EightManBracket>());
-  WindowRegistry::add(std::make_unique<SixteenManBracket>());
-  WindowRegistry::add(std::make_unique<WrestlerNameGenerator>());
-  WindowRegistry::add(std::make_unique<RandomFinisherGenerator>());
-  WindowRegistry::add(std::make_unique<GimmickFinisherGenerator>(gimmicks.table()));
-  WindowRegistry::add(std::make_unique<MatchWinnerPicker>());
-  WindowRegistry::add(std::make_unique<RandomNumberGenerator>());
-  WindowRegistry::add(std::make_unique<RatingsCalculator>());
-  WindowRegistry::add(std::make_unique<ColourDecoder>());
+void registerAllWindows(WindowRegistry& windows, GimmickTableStore& gimmicks) {
+  windows.add(std::make_unique<MainMenu>(gimmicks));
+  windows.add(std::make_unique<CreditsWindow>());
+  windows.add(std::make_unique<EightManBracket>());
+  windows.add(std::make_unique<SixteenManBracket>());
+  windows.add(std::make_unique<WrestlerNameGenerator>());
+  windows.add(std::make_unique<RandomFinisherGenerator>());
+  windows.add(std::make_unique<GimmickFinisherGenerator>(gimmicks.table()));
+  windows.add(std::make_unique<MatchWinnerPicker>());
+  windows.add(std::make_unique<RandomNumberGenerator>());
+  windows.add(std::make_unique<RatingsCalculator>());
+  windows.add(std::make_unique<ColourDecoder>());
 }

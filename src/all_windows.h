@@ -2,8 +2,9 @@
 #pragma once
 
 class GimmickTableStore;
+class WindowRegistry;
 
-// Registers one instance of every window of the program. The one place that
-// knows every window class. The menu loads `gimmicks` and the gimmick window
+// Adds one instance of every window of the program to `windows`. The one
+// place that knows every window class. The menu loads `gimmicks` and the gimmick window
 // reads it, so it must outlive the windows.
-void registerAllWindows(GimmickTableStore& gimmicks);
+void registerAllWindows(WindowRegistry& windows, GimmickTableStore& gimmicks);

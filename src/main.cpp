@@ -20,8 +20,10 @@ int main(int argc, char* argv[]) {
 
   // The run's gimmick table: read from data.dat when the menu first loads.
   GimmickTableStore gimmicks;
-  startProgram(gimmicks);
+  // Every window, for the whole run; they go before the table they read.
+  WindowRegistry windows;
+  startProgram(windows, gimmicks);
   const int status = QApplication::exec();
-  WindowRegistry::unloadAll();
+  windows.unloadAll();
   return status;
 }

@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-void startProgram(GimmickTableStore& gimmicks) {
+void startProgram(WindowRegistry& windows, GimmickTableStore& gimmicks) {
   // The name also tells QStandardPaths where the user's own gimmick table is,
   // the same folder the table tool writes.
   table_location::nameApplication();
@@ -20,6 +20,10 @@ void startProgram(GimmickTableStore& gimmicks) {
   fonts::registerBundledFaces(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
   fonts::installFallbacks();
 
-  registerAllWindows(gimmicks);
-  WindowRegistry::show(QStringLiteral("MainMenu"));
+  registerAllWindows(windows, gimmicks);
+  QObject::connect(&windows, &WindowRegistry::endRequested, &windows, [&windows] {
+    windows.unloadAll();
+    QCoreApplication::exit(0);
+  });
+  windows.show(WindowName("MainMenu"));
 }

@@ -2,9 +2,12 @@
 #pragma once
 
 class GimmickTableStore;
+class WindowRegistry;
 
 // Everything the program does before its event loop: the application's
-// name and style, the font fallbacks, every window registered, and the main
-// menu on screen. Needs a QApplication; `gimmicks` is the run's gimmick
-// table, owned by the caller for the whole run.
-void startProgram(GimmickTableStore& gimmicks);
+// name and style, the font fallbacks, every window added to `windows`, and
+// the main menu on screen. Needs a QApplication; `windows` and `gimmicks`
+// (the run's gimmick table) are owned by the caller for the whole run. A
+// window's request to end the program unloads every window and ends the
+// event loop.
+void startProgram(WindowRegistry& windows, GimmickTableStore& gimmicks);

@@ -60,6 +60,11 @@ struct Look {
   const char* accessible = nullptr;         // what a screen reader calls the control
 };
 
+// The two label looks of the tools on the window grey: plain, and the navy
+// of titles and notes.
+inline constexpr Look kGreyLabel{.back = kWindowGrey};
+inline constexpr Look kNavyLabel{.fore = kNavy, .back = kWindowGrey};
+
 struct ControlDesign {
   const char* name;
   Kind kind;

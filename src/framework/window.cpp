@@ -2,7 +2,6 @@
 #include "framework/window.h"
 
 #include "framework/builder.h"
-#include "framework/window_registry.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -13,16 +12,20 @@
 #include <QScreen>
 #include <QTextEdit>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 // The on-screen window: fixed size, a title bar with a close box only, the
 // window grey. Closing it from the title bar ends the program, since it is
-// the only window there is. Its controls and its dialogs are drawn in the
-// program's light palette on any desktop, since the design names only some
-// of its colours and counts on the light ones for the rest.
+// the only window there is: `onClose` asks for that. Its controls and its
+// dialogs are drawn in the program's light palette on any desktop, since the
+// design names only some of its colours and counts on the light ones for the
+// rest.
 class WindowFrame : public QWidget {
  public:
-  WindowFrame() {
+  explicit WindowFrame(std::function<void()> onClose) : onClose_(std::move(onClose)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     QPalette p = design::lightPalette();
@@ -44,8 +47,11 @@ class WindowFrame : public QWidget {
 
   void closeEvent(QCloseEvent* event) override {
     QWidget::closeEvent(event);
-    WindowRegistry::endProgram();
+    onClose_();
   }
+
+ private:
+  std::function<void()> onClose_;
 };
 
 }  // namespace
@@ -61,7 +67,7 @@ QString Window::name() const { return QString::fromUtf8(design_.name); }
 
 void Window::load() {
   if (widget_) return;
-  widget_ = new WindowFrame;
+  widget_ = new WindowFrame([this] { endProgram(); });
   design::build(design_, widget_);
   connectHandlers();
   Form_Load();
@@ -89,11 +95,9 @@ void Window::show() {
   widget_->activateWindow();
 }
 
-void Window::switchTo(const QString& target) {
-  if (!WindowRegistry::find(target)) return;  // a route to a window not built yet
-  unload();
-  WindowRegistry::show(target);
-}
+void Window::switchTo(WindowName target) { Q_EMIT switchRequested(QString::fromUtf8(target.name)); }
+
+void Window::endProgram() { Q_EMIT endRequested(); }
 
 QString Window::textOf(const QWidget* w) {
   if (auto* box = qobject_cast<const QLineEdit*>(w)) return box->text();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/form_design.h"
+#include "framework/window_name.h"
 
 #include <QObject>
 #include <QPointer>
@@ -10,7 +11,8 @@
 
 // One window of the program. The instance lives for the whole run and keeps
 // the window's own variables; the on-screen window and its controls exist
-// only while it is loaded.
+// only while it is loaded. A window asks for a switch or for the program's
+// end by its signals; whoever holds the windows (the registry) answers them.
 class Window : public QObject {
   Q_OBJECT
 
@@ -42,13 +44,22 @@ class Window : public QObject {
     return widget_ ? widget_->findChild<T*>(controlName) : nullptr;
   }
 
+ Q_SIGNALS:
+  // This window gives way to the window named `target`.
+  void switchRequested(const QString& target);
+  // The user ended the program: Quit, or the close box of the title bar.
+  void endRequested();
+
  protected:
   // Wires each control's events to the handlers named after them.
   virtual void connectHandlers() {}
   virtual void Form_Load() {}
 
-  // The window switch: unload this window, then load and show `target`.
-  void switchTo(const QString& target);
+  // The window switch: whoever holds the windows unloads this one, then
+  // loads and shows `target`.
+  void switchTo(WindowName target);
+  // Quit: asks for the end of the program.
+  void endProgram();
 
  private:
   const design::FormDesign& design_;

@@ -3,53 +3,45 @@
 
 #include "framework/window.h"
 
-#include <QCoreApplication>
-
-#include <vector>
-
-namespace {
-
-std::vector<std::unique_ptr<Window>>& all() {
-  static std::vector<std::unique_ptr<Window>> list;
-  return list;
-}
-
-}  // namespace
+WindowRegistry::WindowRegistry() = default;
+WindowRegistry::~WindowRegistry() = default;
 
 void WindowRegistry::add(std::unique_ptr<Window> window) {
   Q_ASSERT(!find(window->name()));
-  all().push_back(std::move(window));
+  Window* w = window.get();
+  connect(w, &Window::switchRequested, this, [this, w](const QString& target) {
+    if (!find(target)) return;  // a route to a window this build lacks
+    w->unload();
+    show(target);
+  });
+  connect(w, &Window::endRequested, this, &WindowRegistry::endRequested);
+  windows_.push_back(std::move(window));
 }
 
-Window* WindowRegistry::find(const QString& name) {
-  for (const auto& w : all()) {
+Window* WindowRegistry::find(const QString& name) const {
+  for (const auto& w : windows_) {
     if (w->name() == name) return w.get();
   }
   return nullptr;
 }
 
-std::vector<Window*> WindowRegistry::windows() {
-  std::vector<Window*> list;
-  for (const auto& w : all()) list.push_back(w.get());
-  return list;
+std::vector<Window*> WindowRegistry::windows() const {
+  std::vector<Window*> all;
+  for (const auto& w : windows_) all.push_back(w.get());
+  return all;
 }
 
 void WindowRegistry::show(const QString& name) {
   if (Window* w = find(name)) w->show();
 }
 
-Window* WindowRegistry::current() {
-  for (const auto& w : all()) {
+Window* WindowRegistry::current() const {
+  for (const auto& w : windows_) {
     if (w->isLoaded()) return w.get();
   }
   return nullptr;
 }
 
-void WindowRegistry::endProgram() {
-  unloadAll();
-  QCoreApplication::exit(0);
-}
-
 void WindowRegistry::unloadAll() {
-  for (const auto& w : all()) w->unload();
+  for (const auto& w : windows_) w->unload();
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "framework/window_name.h"
+
+#include <QObject>
 #include <QString>
 
 #include <memory>
@@ -10,25 +13,36 @@ class Window;
 
 // Every window of the program, reachable by name. Windows know one another
 // only through this: a switch names its target and the registry finds it.
-// The start-up code fills it once; it holds each window for the whole run.
-class WindowRegistry {
- public:
-  WindowRegistry() = delete;
+// The start-up code owns it and fills it once; it holds each window for the
+// whole run.
+class WindowRegistry : public QObject {
+  Q_OBJECT
 
-  static void add(std::unique_ptr<Window> window);
-  static Window* find(const QString& name);
-  // Every window, in the order added, for tools that visit them all.
-  static std::vector<Window*> windows();
+ public:
+  WindowRegistry();
+  ~WindowRegistry() override;
+
+  // Takes the window and answers its switches.
+  void add(std::unique_ptr<Window> window);
+  Window* find(const QString& name) const;
+  // Every window, in the order they were added.
+  std::vector<Window*> windows() const;
 
   // Loads (if needed) and shows the window of that name.
-  static void show(const QString& name);
+  void show(const QString& name);
+  void show(WindowName name) { show(QString::fromUtf8(name.name)); }
 
   // The window on screen, or nullptr.
-  static Window* current();
+  Window* current() const;
 
-  // Ends the program at once: every window goes and the event loop stops.
-  static void endProgram();
+  // Unloads every window.
+  void unloadAll();
 
-  // Unloads every window (used at start-up of each test case).
-  static void unloadAll();
+ Q_SIGNALS:
+  // A window asked for the end of the program; the start-up decides what
+  // that means.
+  void endRequested();
+
+ private:
+  std::vector<std::unique_ptr<Window>> windows_;
 };

@@ -4,12 +4,14 @@
 // screen reader can announce that holds what the control shows. Run at scale 1
 // and again at scale 2, where the layout must stay the same in logical pixels.
 #include "framework/form_window.h"
+#include "framework/window_name.h"
 #include "framework/window_registry.h"
 #include "program.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -21,13 +23,9 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <utility>
 #include <vector>
 
 namespace {
-
-const QStringList kWindows = {"MainMenu", "Tourn8", "Tourn16", "Match",  "NameGen", "Finisher",
-                              "FiniGimm", "Rando",  "calc",    "HexRGB", "Credits"};
 
 // A window that is not part of the program, placed where twips do not divide
 // by 15: each value must round to the nearest pixel.
@@ -106,14 +104,32 @@ class WindowDesignsTest : public QObject {
  private Q_SLOTS:
   void initTestCase() {
     program::start();
-    WindowRegistry::add(std::make_unique<TwipsProbe>());
+    program::registry().add(std::make_unique<TwipsProbe>());
   }
   void init() { program::reset(); }
 
+  // The start-up registers exactly the windows the program names.
+  void everyNamedWindowIsRegistered() {
+    QStringList registered, named;
+    for (const Window* w : program::registry().windows()) {
+      if (w->name() != "TwipsProbe") registered << w->name();
+    }
+    for (std::string_view name : kWindowNames) {
+      named << QString::fromUtf8(name.data(), qsizetype(name.size()));
+    }
+    registered.sort();
+    named.sort();
+    QCOMPARE(registered, named);
+  }
+
+  // Every window of the program, and the probe.
   void eachWindow_data() {
     QTest::addColumn<QString>("name");
-    for (const QString& name : kWindows) QTest::newRow(qPrintable(name)) << name;
-    QTest::newRow("twips that do not divide by 15") << "TwipsProbe";
+    for (const Window* w : program::registry().windows()) {
+      const QString name = w->name();
+      QTest::newRow(qPrintable(name == "TwipsProbe" ? "twips that do not divide by 15" : name))
+          << name;
+    }
   }
 
   void controlsWhereTheTablePutsThem_data() { eachWindow_data(); }
@@ -214,11 +230,15 @@ class WindowDesignsTest : public QObject {
   void aLabelledBoxIsCalledByItsLabel_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("labelled");
-    const QList<std::pair<QString, int>> labelled = {
-        {"MainMenu", 0}, {"Tourn8", 2},   {"Tourn16", 2},  {"Match", 2},
-        {"NameGen", 0},  {"Finisher", 0}, {"FiniGimm", 2}, {"Rando", 0},
-        {"calc", 9},     {"HexRGB", 3},   {"Credits", 0}};
-    for (const auto& [name, count] : labelled) QTest::newRow(qPrintable(name)) << name << count;
+    const QHash<QString, int> labelled = {{"MainMenu", 0}, {"Tourn8", 2},  {"Tourn16", 2},
+                                          {"Match", 2},    {"NameGen", 0}, {"Finisher", 0},
+                                          {"FiniGimm", 2}, {"Rando", 0},   {"calc", 9},
+                                          {"HexRGB", 3},   {"Credits", 0}};
+    // A window missing from the list counts -1, which no window has.
+    for (const Window* w : program::registry().windows()) {
+      if (w->name() == "TwipsProbe") continue;
+      QTest::newRow(qPrintable(w->name())) << w->name() << labelled.value(w->name(), -1);
+    }
   }
   void aLabelledBoxIsCalledByItsLabel() {
     QFETCH(QString, name);

@@ -48,21 +48,27 @@ GimmickTableStore& gimmicks() {
   return store;
 }
 
+WindowRegistry& registry() {
+  static WindowRegistry windows;
+  return windows;
+}
+
 void start() {
   // On every platform: the table a user keeps must never change a result.
   QStandardPaths::setTestModeEnabled(true);
   auto* guard = new QTimer(qApp);
   QObject::connect(guard, &QTimer::timeout, guard, &closeUnexpectedDialog);
   guard->start(50);
-  startProgram(gimmicks());  // exactly as the program starts; each test opens what it needs
-  WindowRegistry::unloadAll();
+  // Exactly as the program starts; each test opens what it needs.
+  startProgram(registry(), gimmicks());
+  registry().unloadAll();
   settle();
 }
 
 void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 void reset() {
-  WindowRegistry::unloadAll();
+  registry().unloadAll();
   settle();
   shared_random::restart();
   dialogsExpected = false;
@@ -79,13 +85,13 @@ ScopedRandomSource& random() {
 
 Window* onScreen() {
   settle();
-  Window* w = WindowRegistry::current();
+  Window* w = registry().current();
   if (w && !QTest::qWaitForWindowExposed(w->widget())) return nullptr;
   return w;
 }
 
 Window* open(const QString& windowName) {
-  WindowRegistry::show(windowName);
+  registry().show(windowName);
   return onScreen();
 }
 
@@ -97,7 +103,7 @@ QString openFromMenu(const QString& menuButton) {
 }
 
 QWidget* control(const QString& windowName, const QString& controlName) {
-  Window* w = WindowRegistry::find(windowName);
+  Window* w = registry().find(windowName);
   return w ? w->findControl(controlName) : nullptr;
 }
 

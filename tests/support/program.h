@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class GimmickTableStore;
+class WindowRegistry;
 
 // Drives the program as a user would: windows and controls found by name,
 // clicks and typing through QTest.
@@ -21,6 +22,10 @@ void start();
 // The run's gimmick table, which the test support owns as the program's
 // start-up does; tests give it the rows they need.
 GimmickTableStore& gimmicks();
+
+// Every window of the program, owned by the test support as the program's
+// start-up owns them.
+WindowRegistry& registry();
 
 // Before each test: no window loaded, the random sequence back at its fixed
 // start with nothing queued, no dialog expected, so the order of tests

@@ -24,6 +24,8 @@ constexpr design::FormDesign CreditsWindow::kDesign{"Credits", "TVU -- Credits",
 
 namespace {
 
+constexpr CreditsWindow::Route kRoutes[] = {{"Command1", "MainMenu"}};
+
 const QString kLineBreak = QStringLiteral("\r\n");
 
 }  // namespace
@@ -53,11 +55,9 @@ QString CreditsWindow::thanksLines() {
       .join(kLineBreak);
 }
 
-void CreditsWindow::connectHandlers() { onClick("Command1", &CreditsWindow::Command1_Click); }
+void CreditsWindow::connectHandlers() { connectRoutes(kRoutes); }
 
 void CreditsWindow::Form_Load() {
   setText("Label2", creditLines());
   setText("Text1", thanksLines());
 }
-
-void CreditsWindow::Command1_Click() { switchTo("MainMenu"); }

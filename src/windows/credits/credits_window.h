@@ -19,7 +19,4 @@ class CreditsWindow : public FormWindow<CreditsWindow> {
  protected:
   void connectHandlers() override;
   void Form_Load() override;
-
- private Q_SLOTS:
-  void Command1_Click();
 };

@@ -33,6 +33,12 @@ constexpr ControlDesign kControls[] = {
 constexpr design::FormDesign GimmickFinisherGenerator::kDesign{
     "FiniGimm", "Gimmick => Finisher Generator", 10485, 2655, kControls};
 
+namespace {
+
+constexpr GimmickFinisherGenerator::Route kRoutes[] = {{"Command2", "MainMenu"}};
+
+}  // namespace
+
 constexpr int kRows = GimmickTable::kRows;
 
 GimmickFinisherGenerator::GimmickFinisherGenerator(const GimmickTable& gimmicks)
@@ -40,7 +46,7 @@ GimmickFinisherGenerator::GimmickFinisherGenerator(const GimmickTable& gimmicks)
 
 void GimmickFinisherGenerator::connectHandlers() {
   onClick("Command1", &GimmickFinisherGenerator::Command1_Click);
-  onClick("Command2", &GimmickFinisherGenerator::Command2_Click);
+  connectRoutes(kRoutes);
 }
 
 // Every row is listed, empty ones too, after the prompt of the design list.
@@ -65,5 +71,3 @@ void GimmickFinisherGenerator::Command1_Click() {
   setText("Text1", gimmicks_[row_][roll_ + 1]);
   setText("Text2", gimmicks_[row_][roll_ + 4]);
 }
-
-void GimmickFinisherGenerator::Command2_Click() { switchTo("MainMenu"); }

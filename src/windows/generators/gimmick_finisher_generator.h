@@ -23,7 +23,6 @@ class GimmickFinisherGenerator : public FormWindow<GimmickFinisherGenerator> {
 
  private Q_SLOTS:
   void Command1_Click();
-  void Command2_Click();
 
  private:
   // Kept for the whole run: reopening the window does not reset them.

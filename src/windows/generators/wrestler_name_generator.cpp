@@ -3,6 +3,8 @@
 
 #include "rules/shared_random.h"
 
+#include <span>
+
 namespace {
 
 using namespace design;
@@ -26,7 +28,7 @@ constexpr design::FormDesign WrestlerNameGenerator::kDesign{"NameGen", "Wrestler
 namespace {
 
 // clang-format off
-constexpr const char* kFirstNames[150] = {
+constexpr const char* kFirstNames[] = {
   "Adam", "Adrian", "Abe", "Aaron", "Angus", "Barry", "Bill", "Bob", "Bret", "Ben",
   "Brad", "Billy", "Bobby", "Chris", "Charles", "Charlie", "Carl", "Carlos", "Cory", "Dan",
   "Danny", "Dick", "Derek", "Dave", "Davey", "Denzel", "Daniel", "Eddie", "Ed", "Edward",
@@ -44,7 +46,7 @@ constexpr const char* kFirstNames[150] = {
   "Bart", "Brandon", "Brian", "Bryan", "Christian", "Dennis", "Russ", "Russel", "Dylan", "Evan",
 };
 
-constexpr const char* kSurnames[100] = {
+constexpr const char* kSurnames[] = {
   "Smith", "Chaos", "Stevens", "Stephenson", "Darryl", "Peterson", "Paterson", "Clark", "Clarkson", "Francoise",
   "Rennie", "Yang", "Flair", "Davidson", "Keates", "Benson", "Natt", "Archibald", "Rodman", "Kimo",
   "Cinner", "Keith", "Dex", "Bessel", "Darius", "Young", "Oldman", "Akre", "Houdini", "Marks",
@@ -58,26 +60,29 @@ constexpr const char* kSurnames[100] = {
 };
 // clang-format on
 
+constexpr WrestlerNameGenerator::Route kRoutes[] = {{"Command2", "MainMenu"}};
+
+// A word drawn from a table: the draw gives 1 to the table's size.
+QString drawnFrom(std::span<const char* const> table) {
+  const int size = static_cast<int>(table.size());
+  return QString::fromUtf8(table[shared_random::wholeDraw(size) - 1]);
+}
+
 }  // namespace
 
 void WrestlerNameGenerator::connectHandlers() {
   onClick("Command1", &WrestlerNameGenerator::Command1_Click);
-  onClick("Command2", &WrestlerNameGenerator::Command2_Click);
+  connectRoutes(kRoutes);
 }
 
 // The one place the program seeds its random sequence, at every load.
 void WrestlerNameGenerator::Form_Load() {
   shared_random::reseed(shared_random::secondsSinceMidnight());
-  for (int slot = 1; slot <= 150; ++slot)
-    firstNames_[slot] = QString::fromUtf8(kFirstNames[slot - 1]);
-  for (int slot = 1; slot <= 100; ++slot) surnames_[slot] = QString::fromUtf8(kSurnames[slot - 1]);
 }
 
 // The first name is always drawn before the surname.
 void WrestlerNameGenerator::Command1_Click() {
-  const int first = shared_random::wholeDraw(150);
-  const int surname = shared_random::wholeDraw(100);
-  setText("Text1", firstNames_[first] + " " + surnames_[surname]);
+  const QString first = drawnFrom(kFirstNames);
+  const QString surname = drawnFrom(kSurnames);
+  setText("Text1", first + " " + surname);
 }
-
-void WrestlerNameGenerator::Command2_Click() { switchTo("MainMenu"); }

@@ -3,10 +3,6 @@
 
 #include "framework/form_window.h"
 
-#include <QString>
-
-#include <array>
-
 // Makes up ring names: a first name and a surname drawn from fixed tables.
 // Opening this window is what seeds the program's random sequence.
 class WrestlerNameGenerator : public FormWindow<WrestlerNameGenerator> {
@@ -21,10 +17,4 @@ class WrestlerNameGenerator : public FormWindow<WrestlerNameGenerator> {
 
  private Q_SLOTS:
   void Command1_Click();
-  void Command2_Click();
-
- private:
-  // Slots 1 to 150 and 1 to 100; slot 0 is never drawn.
-  std::array<QString, 151> firstNames_;
-  std::array<QString, 101> surnames_;
 };

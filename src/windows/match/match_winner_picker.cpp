@@ -40,6 +40,8 @@ constexpr design::FormDesign MatchWinnerPicker::kDesign{"Match", "Form1", 8535, 
 
 namespace {
 
+constexpr MatchWinnerPicker::Route kRoutes[] = {{"Command3", "MainMenu"}};
+
 // One roll per pick, 1 to 10.
 int roll() { return shared_random::wholeDraw(10); }
 
@@ -48,7 +50,7 @@ int roll() { return shared_random::wholeDraw(10); }
 void MatchWinnerPicker::connectHandlers() {
   onClick("Command1", &MatchWinnerPicker::Command1_Click);
   onClick("Command2", &MatchWinnerPicker::Command2_Click);
-  onClick("Command3", &MatchWinnerPicker::Command3_Click);
+  connectRoutes(kRoutes);
 }
 
 // 6 to 10 go to the left entrant, 1 to 5 to the right one.
@@ -68,5 +70,3 @@ void MatchWinnerPicker::Command2_Click() {
   if (n > 3 && n < 8) setText("Text6", text("Text5"));
   if (n < 4) setText("Text6", text("Text7"));
 }
-
-void MatchWinnerPicker::Command3_Click() { switchTo("MainMenu"); }

@@ -16,5 +16,4 @@ class MatchWinnerPicker : public FormWindow<MatchWinnerPicker> {
  private Q_SLOTS:
   void Command1_Click();
   void Command2_Click();
-  void Command3_Click();
 };

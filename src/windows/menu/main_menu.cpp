@@ -2,9 +2,7 @@
 #include "windows/menu/main_menu.h"
 
 #include "data/gimmick_table_store.h"
-#include "framework/window_registry.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 
 namespace {
@@ -39,13 +37,8 @@ constexpr design::FormDesign MainMenu::kDesign{"MainMenu", "Torvak Utilities", 1
 
 namespace {
 
-// A button that does nothing but open a window by its name.
-struct WindowRoute {
-  MainMenu::Name button;
-  const char* window;
-};
-
-constexpr WindowRoute kRoutes[] = {
+// The buttons that do nothing but open a window.
+constexpr MainMenu::Route kRoutes[] = {
     {"Command3", "Match"},    {"Command2", "HexRGB"},  {"Random", "Rando"},
     {"Command5", "calc"},     {"Command6", "NameGen"}, {"Command7", "FiniGimm"},
     {"Command8", "Finisher"}, {"Command9", "Credits"},
@@ -56,10 +49,7 @@ constexpr WindowRoute kRoutes[] = {
 MainMenu::MainMenu(GimmickTableStore& gimmicks) : gimmicks_(gimmicks) {}
 
 void MainMenu::connectHandlers() {
-  for (const WindowRoute& route : kRoutes) {
-    connect(control<QAbstractButton>(route.button), &QAbstractButton::clicked, this,
-            [this, route] { switchTo(QString::fromUtf8(route.window)); });
-  }
+  connectRoutes(kRoutes);
   onClick("Command1", &MainMenu::Command1_Click);
   onClick("Command4", &MainMenu::Command4_Click);
   onClick("Command10", &MainMenu::Command10_Click);
@@ -95,4 +85,4 @@ void MainMenu::Command4_Click() {
   }
 }
 
-void MainMenu::Command10_Click() { WindowRegistry::endProgram(); }
+void MainMenu::Command10_Click() { endProgram(); }

@@ -43,13 +43,14 @@ constexpr design::FormDesign ColourDecoder::kDesign{"HexRGB", "RGB -> Hex Utilit
 
 namespace {
 
-struct PresetLiteral {
+// A colour the preset list offers by name.
+struct Preset {
   const char* name;
   int red, green, blue;
 };
 
 // clang-format off
-constexpr PresetLiteral kPresetValues[ColourDecoder::kPresets] = {
+constexpr Preset kPresets[] = {
   {"White", 255, 255, 255},        {"Black", 0, 0, 0},              {"Light Grey", 200, 200, 200},
   {"Grey", 100, 100, 100},         {"Dark Grey", 50, 50, 50},       {"Dark Brown", 75, 50, 50},
   {"Brown", 100, 50, 0},           {"Orange", 200, 100, 0},         {"Navy Blue", 0, 0, 50},
@@ -64,6 +65,8 @@ constexpr PresetLiteral kPresetValues[ColourDecoder::kPresets] = {
 };
 // clang-format on
 
+constexpr ColourDecoder::Route kRoutes[] = {{"Command1", "MainMenu"}};
+
 // Upper-case base-16 digits without leading zeros or prefix: 12 gives "C",
 // 0 gives "0", 300 gives "12C".
 QString hexDigits(std::int16_t component) { return QString::number(component, 16).toUpper(); }
@@ -73,18 +76,13 @@ QString hexDigits(std::int16_t component) { return QString::number(component, 16
 void ColourDecoder::connectHandlers() {
   onClick("gEn2", &ColourDecoder::gEn2_Click);
   onClick("gEn3", &ColourDecoder::gEn3_Click);
-  onClick("Command1", &ColourDecoder::Command1_Click);
+  connectRoutes(kRoutes);
 }
 
-// The list already holds the design item "Presets:" at position 0, so
-// preset k lands at position k. Nothing is chosen.
+// The presets follow the design item "Presets:"; nothing is chosen.
 void ColourDecoder::Form_Load() {
-  for (int k = 1; k <= kPresets; ++k) {
-    const PresetLiteral& literal = kPresetValues[k - 1];
-    preset_[k] = {QString::fromUtf8(literal.name), literal.red, literal.green, literal.blue};
-  }
   auto* list = control<QComboBox>("preSets");
-  for (int k = 1; k <= kPresets; ++k) list->addItem(preset_[k].name);
+  for (const Preset& preset : kPresets) list->addItem(QString::fromUtf8(preset.name));
 }
 
 void ColourDecoder::gEn2_Click() {
@@ -97,19 +95,17 @@ void ColourDecoder::gEn2_Click() {
 void ColourDecoder::gEn3_Click() {
   input_hint::clearAll(widget());
   const QString chosen = text("preSets");
-  for (int k = 1; k <= kPresets; ++k) {
-    if (preset_[k].name != chosen) continue;
-    setText("rEd", numbers::toText(preset_[k].red));
-    setText("grEen", numbers::toText(preset_[k].green));
-    setText("blUe", numbers::toText(preset_[k].blue));
+  for (const Preset& preset : kPresets) {
+    if (chosen != QString::fromUtf8(preset.name)) continue;
+    setText("rEd", numbers::toText(preset.red));
+    setText("grEen", numbers::toText(preset.green));
+    setText("blUe", numbers::toText(preset.blue));
     numbersToCode();
     return;
   }
 }
 
-void ColourDecoder::Command1_Click() { switchTo("MainMenu"); }
-
-std::optional<std::int16_t> ColourDecoder::component(Name box) {
+std::optional<std::int16_t> ColourDecoder::component(Box box) {
   const auto value = numbers::fromText16(text(box));
   if (value && *value >= 0) return value;
   input_hint::show(control<QLineEdit>(box), QStringLiteral("a whole number from 0 to 32767"));

@@ -3,8 +3,6 @@
 
 #include "framework/form_window.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <optional>
 
@@ -16,12 +14,6 @@ class ColourDecoder : public FormWindow<ColourDecoder> {
  public:
   static const design::FormDesign kDesign;  // colour_decoder.cpp
 
-  struct Preset {
-    QString name;
-    int red = 0, green = 0, blue = 0;
-  };
-  static constexpr int kPresets = 30;
-
  protected:
   void connectHandlers() override;
   void Form_Load() override;
@@ -29,13 +21,10 @@ class ColourDecoder : public FormWindow<ColourDecoder> {
  private Q_SLOTS:
   void gEn2_Click();
   void gEn3_Click();
-  void Command1_Click();
 
  private:
   void numbersToCode();
   // A component box's number; a box that holds none, or a negative one, is
   // marked. 16 bits on purpose: a component reads as 0 to 32767.
-  std::optional<std::int16_t> component(Name box);
-
-  Preset preset_[kPresets + 1];  // slots 1 to 30
+  std::optional<std::int16_t> component(Box box);
 };

@@ -15,9 +15,6 @@ namespace {
 
 using namespace design;
 
-constexpr Look kGreyLabel{.back = kWindowGrey};
-constexpr Look kNavyLabel{.fore = kNavy, .back = kWindowGrey};
-
 // clang-format off
 constexpr ControlDesign kControls[] = {
   // name        kind           text                           left   top  width height font                      tab
@@ -43,13 +40,15 @@ constexpr design::FormDesign RandomNumberGenerator::kDesign{"Rando", "Random Num
 
 namespace {
 
+constexpr RandomNumberGenerator::Route kRoutes[] = {{"Command2", "MainMenu"}};
+
 const QString kWholeNumber = QStringLiteral("a whole number from -2147483648 to 2147483647");
 
 }  // namespace
 
 void RandomNumberGenerator::connectHandlers() {
   onClick("Command1", &RandomNumberGenerator::Command1_Click);
-  onClick("Command2", &RandomNumberGenerator::Command2_Click);
+  connectRoutes(kRoutes);
 }
 
 void RandomNumberGenerator::Command1_Click() {
@@ -95,5 +94,3 @@ void RandomNumberGenerator::Command1_Click() {
   const auto offset = static_cast<std::int64_t>(std::floor(r * *width));
   setText("Text3", numbers::toText(*a + offset));
 }
-
-void RandomNumberGenerator::Command2_Click() { switchTo("MainMenu"); }

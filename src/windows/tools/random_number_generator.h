@@ -15,5 +15,4 @@ class RandomNumberGenerator : public FormWindow<RandomNumberGenerator> {
 
  private Q_SLOTS:
   void Command1_Click();
-  void Command2_Click();
 };

@@ -3,15 +3,15 @@
 
 #include "framework/input_hint.h"
 #include "rules/numbers.h"
+#include "rules/ratings.h"
 
 #include <QLineEdit>
+
+#include <iterator>
 
 namespace {
 
 using namespace design;
-
-constexpr Look kGreyLabel{.back = kWindowGrey};
-constexpr Look kNavyLabel{.fore = kNavy, .back = kWindowGrey};
 
 // clang-format off
 constexpr ControlDesign kControls[] = {
@@ -52,6 +52,8 @@ constexpr design::FormDesign RatingsCalculator::kDesign{"calc", "Segment Ratings
 
 namespace {
 
+constexpr RatingsCalculator::Route kRoutes[] = {{"Command5", "MainMenu"}};
+
 const QString kWholeNumber = QStringLiteral("a whole number from -32768 to 32767");
 const QString kRange = QStringLiteral(" must lie within -32768 to 32767");
 
@@ -62,17 +64,15 @@ void RatingsCalculator::connectHandlers() {
   onClick("Command2", &RatingsCalculator::Command2_Click);
   onClick("Command3", &RatingsCalculator::Command3_Click);
   onClick("Command4", &RatingsCalculator::Command4_Click);
-  onClick("Command5", &RatingsCalculator::Command5_Click);
+  connectRoutes(kRoutes);
 }
 
-std::optional<std::int16_t> RatingsCalculator::number(Name box) {
+std::optional<std::int16_t> RatingsCalculator::number(Box box) {
   const auto value = numbers::fromText16(text(box));
   if (!value) input_hint::show(control<QLineEdit>(box), kWholeNumber);
   return value;
 }
 
-// Overall from Crowd and Quality. The sum must fit in 16 bits even though
-// half of it always would.
 void RatingsCalculator::Command1_Click() {
   input_hint::clearAll(widget());
   const auto quality = number("Text3");
@@ -80,8 +80,7 @@ void RatingsCalculator::Command1_Click() {
   const auto crowd = number("Text2");
   if (!crowd) return;
 
-  const auto sum = numbers::add16(*crowd, *quality);
-  const auto overall = sum ? numbers::roundDown16(*sum / 2.0) : std::nullopt;
+  const auto overall = ratings::overall(*crowd, *quality);
   if (!overall) {
     input_hint::show(control<QLineEdit>("Text3"), "Crowd + Quality" + kRange,
                      {control<QLineEdit>("Text2")});
@@ -100,16 +99,13 @@ void RatingsCalculator::Command3_Click() {
   missingFromOverall("Text2", "twice Overall - Crowd" + kRange);
 }
 
-// The plain inverse of half the sum, 2 x Overall - other, formed as
-// (Overall - other) + Overall; it does not undo the rounding down of Overall.
-void RatingsCalculator::missingFromOverall(Name otherBox, const QString& hint) {
+void RatingsCalculator::missingFromOverall(Box otherBox, const QString& hint) {
   const auto overall = number("Text1");
   if (!overall) return;
   const auto other = number(otherBox);
   if (!other) return;
 
-  const auto difference = numbers::subtract16(*overall, *other);
-  const auto missing = difference ? numbers::add16(*difference, *overall) : std::nullopt;
+  const auto missing = ratings::missing(*overall, *other);
   if (!missing) {
     input_hint::show(control<QLineEdit>("Text1"), hint, {control<QLineEdit>(otherBox)});
     return;
@@ -117,42 +113,34 @@ void RatingsCalculator::missingFromOverall(Name otherBox, const QString& hint) {
   setText("Text4", numbers::toText(*missing));
 }
 
-// A rating of 0 is an empty slot and is left out; negative ratings count.
+// Every box is read before any rating is used.
 void RatingsCalculator::Command4_Click() {
   input_hint::clearAll(widget());
-  const Name boxes[] = {"Text5", "Text6", "Text7", "Text8"};
-  std::int16_t ratings[4] = {};
-  for (int slot = 0; slot < 4; ++slot) {
-    const auto rating = number(boxes[slot]);
+  const Box boxes[] = {"Text5", "Text6", "Text7", "Text8"};
+  std::int16_t values[std::size(boxes)] = {};
+  for (std::size_t place = 0; place < std::size(boxes); ++place) {
+    const auto rating = number(boxes[place]);
     if (!rating) return;
-    ratings[slot] = *rating;
+    values[place] = *rating;
   }
 
-  std::int16_t total = 0;
-  int count = 0;
-  QList<QLineEdit*> added;
-  for (int slot = 0; slot < 4; ++slot) {
-    if (ratings[slot] == 0) continue;
-    auto* box = control<QLineEdit>(boxes[slot]);
-    const auto sum = numbers::add16(total, ratings[slot]);
-    if (!sum) {
-      input_hint::show(box, "the ratings' total" + kRange, added);
+  const ratings::SectionAverage result = ratings::sectionAverage(values);
+  using Outcome = ratings::SectionAverage::Outcome;
+  switch (result.outcome) {
+    case Outcome::Average:
+      setText("Text10", numbers::toText(result.average));
+      return;
+    case Outcome::TotalOutOfRange: {
+      QList<QLineEdit*> added;
+      for (int place : result.counted) added.append(control<QLineEdit>(boxes[place]));
+      input_hint::show(control<QLineEdit>(boxes[result.overflowing]), "the ratings' total" + kRange,
+                       added);
       return;
     }
-    total = *sum;
-    ++count;
-    added.append(box);
+    case Outcome::NoRating:
+      input_hint::show(
+          control<QLineEdit>("Text8"), QStringLiteral("at least one rating other than 0"),
+          {control<QLineEdit>("Text5"), control<QLineEdit>("Text6"), control<QLineEdit>("Text7")});
+      return;
   }
-  if (count == 0) {
-    input_hint::show(
-        control<QLineEdit>("Text8"), QStringLiteral("at least one rating other than 0"),
-        {control<QLineEdit>("Text5"), control<QLineEdit>("Text6"), control<QLineEdit>("Text7")});
-    return;
-  }
-  // An average of 16-bit ratings is itself a 16-bit value.
-  const auto average = numbers::roundDown16(double(total) / count);
-  if (!average) return;
-  setText("Text10", numbers::toText(*average));
 }
-
-void RatingsCalculator::Command5_Click() { switchTo("MainMenu"); }

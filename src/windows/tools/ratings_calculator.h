@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <optional>
 
-// Segment ratings: the missing one of Overall, Crowd and Quality, where
-// Overall is half of Crowd + Quality rounded down, and the average of up to
-// four ratings. Everything is 16-bit; a press that cannot finish writes
-// nothing.
+// Segment ratings: the missing one of Overall, Crowd and Quality, and the
+// average of up to four ratings, by the rules of rules/ratings.h. The window
+// reads the boxes, marks a box the rule cannot use, and writes the result; a
+// press that cannot finish writes nothing.
 class RatingsCalculator : public FormWindow<RatingsCalculator> {
   Q_OBJECT
 
@@ -24,11 +24,10 @@ class RatingsCalculator : public FormWindow<RatingsCalculator> {
   void Command2_Click();
   void Command3_Click();
   void Command4_Click();
-  void Command5_Click();
 
  private:
   // The number in a box; a box that does not hold one is marked.
-  std::optional<std::int16_t> number(Name box);
+  std::optional<std::int16_t> number(Box box);
   // Crowd from Overall and Quality, or Quality from Overall and Crowd.
-  void missingFromOverall(Name otherBox, const QString& hint);
+  void missingFromOverall(Box otherBox, const QString& hint);
 };

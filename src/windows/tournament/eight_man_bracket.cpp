@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/tournament/eight_man_bracket.h"
 
-#include "rules/shared_random.h"
-
-#include <span>
+#include "windows/tournament/eight_man_matches.h"
 
 namespace {
 
@@ -72,63 +70,17 @@ constexpr design::FormDesign EightManBracket::kDesign{"Tourn8", "Torvak Knockwel
 
 namespace {
 
-// The "Win" buttons of round one and the semi-finals.
-// clang-format off
-constexpr SlotRoute<EightManBracket> kRoutes[] = {
-  {"Command1", "Text1", "Text9"},   {"Command2", "Text2", "Text9"},
-  {"Command3", "Text3", "Text10"},  {"Command4", "Text4", "Text10"},
-  {"Command5", "Text5", "Text11"},  {"Command6", "Text6", "Text11"},
-  {"Command7", "Text7", "Text12"},  {"Command8", "Text8", "Text12"},
-  {"Command9", "Text9", "Text13"},  {"Command10", "Text10", "Text13"},
-  {"Command11", "Text11", "Text14"}, {"Command12", "Text12", "Text14"},
-};
-// clang-format on
-static_assert(routesAreValid<EightManBracket>(kRoutes));
+static_assert(bracket::isValid(EightManBracket::kDesign, kEightManMatches));
+constexpr auto kWinRoutes = bracket::winRoutes<EightManBracket, kEightManMatches>();
+
+constexpr EightManBracket::Route kRoutes[] = {{"Command15", "MainMenu"}};
 
 }  // namespace
 
 void EightManBracket::connectHandlers() {
+  connectMatches(kEightManMatches, kWinRoutes);
   connectRoutes(kRoutes);
-  onClick("Command13", &EightManBracket::Command13_Click);
-  onClick("Command14", &EightManBracket::Command14_Click);
-  onClick("Command15", &EightManBracket::Command15_Click);
   onClick("Command16", &EightManBracket::Command16_Click);
-  onClick("Command17", &EightManBracket::Command17_Click);
-  onClick("Command18", &EightManBracket::Command18_Click);
-  onClick("Command19", &EightManBracket::Command19_Click);
-  onClick("Command20", &EightManBracket::Command20_Click);
-  onClick("Command21", &EightManBracket::Command21_Click);
-  onClick("Command22", &EightManBracket::Command22_Click);
-  onClick("Command23", &EightManBracket::Command23_Click);
 }
 
-void EightManBracket::drawMatch(Name upper, Name lower, Name into) {
-  const int r = shared_random::wholeDraw(10);
-  advance(r < 6 ? upper : lower, into);
-}
-
-// The final.
-void EightManBracket::Command13_Click() { settleFinal("Text13", "Text14", "Text15", "Text16"); }
-void EightManBracket::Command14_Click() { settleFinal("Text14", "Text13", "Text15", "Text16"); }
-
-void EightManBracket::Command15_Click() { switchTo("MainMenu"); }
-void EightManBracket::Command16_Click() { emptySlots<16>(); }
-
-// The draws. Command22 decides semi-final 1 and Command21 semi-final 2.
-void EightManBracket::Command17_Click() { drawMatch("Text1", "Text2", "Text9"); }
-void EightManBracket::Command18_Click() { drawMatch("Text3", "Text4", "Text10"); }
-void EightManBracket::Command19_Click() { drawMatch("Text5", "Text6", "Text11"); }
-void EightManBracket::Command20_Click() { drawMatch("Text7", "Text8", "Text12"); }
-void EightManBracket::Command21_Click() { drawMatch("Text11", "Text12", "Text14"); }
-void EightManBracket::Command22_Click() { drawMatch("Text9", "Text10", "Text13"); }
-
-// Unlike the earlier draws, the final favours the upper finalist on the high
-// numbers: Text13 wins on 6 to 10, Text14 on 1 to 5.
-void EightManBracket::Command23_Click() {
-  const int r = shared_random::wholeDraw(10);
-  if (r > 5) {
-    settleFinal("Text13", "Text14", "Text15", "Text16");
-  } else {
-    settleFinal("Text14", "Text13", "Text15", "Text16");
-  }
-}
+void EightManBracket::Command16_Click() { emptySlots(kEightManMatches); }

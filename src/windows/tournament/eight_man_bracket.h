@@ -5,7 +5,8 @@
 
 // The eight-man knock-out bracket: eight entrants typed in on the left, each
 // match settled by a "Win" button or by the match's "Random" draw, until the
-// final fills "Winner:" and "Runner Up:".
+// final fills "Winner:" and "Runner Up:". Who meets whom is the table of
+// eight_man_matches.h.
 class EightManBracket : public KnockoutBracket<EightManBracket> {
   Q_OBJECT
 
@@ -15,21 +16,6 @@ class EightManBracket : public KnockoutBracket<EightManBracket> {
  protected:
   void connectHandlers() override;
 
- private:
-  // One draw decides a match before the final: the upper wrestler goes
-  // through on 1 to 5, the lower on 6 to 10.
-  void drawMatch(Name upper, Name lower, Name into);
-
  private Q_SLOTS:
-  void Command13_Click();
-  void Command14_Click();
-  void Command15_Click();
   void Command16_Click();
-  void Command17_Click();
-  void Command18_Click();
-  void Command19_Click();
-  void Command20_Click();
-  void Command21_Click();
-  void Command22_Click();
-  void Command23_Click();
 };

@@ -2,88 +2,104 @@
 #pragma once
 
 #include "framework/form_window.h"
+#include "rules/shared_random.h"
+#include "windows/tournament/bracket_match.h"
 
 #include <QAbstractButton>
 
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
+#include <utility>
 
-// A "Win" button that does nothing but copy one slot's text into the next
-// round's slot.
-template <class Form>
-struct SlotRoute {
-  ControlName<Form> button, from, into;
-};
+namespace bracket {
 
-// Each route's button is a button of the form and has one route only; its
-// slots are text boxes.
-template <class Form>
-constexpr bool routesAreValid(std::span<const SlotRoute<Form>> routes) {
-  const design::FormDesign& form = Form::kDesign;
-  for (std::size_t i = 0; i < routes.size(); ++i) {
-    const SlotRoute<Form>& r = routes[i];
-    if (!design::has(form, r.button.name, design::Kind::Button) ||
-        !design::has(form, r.from.name, design::Kind::TextBox) ||
-        !design::has(form, r.into.name, design::Kind::TextBox)) {
-      return false;
-    }
-    for (std::size_t j = 0; j < i; ++j) {
-      if (std::string_view(routes[j].button.name) == r.button.name) return false;
-    }
-  }
-  return true;
+// A "Win" copies its slot into the slot the match fills; the final's also
+// copies the other finalist into the runner-up box.
+constexpr std::size_t winRouteCount(std::span<const BracketMatch> matches) {
+  std::size_t count = 0;
+  for (const BracketMatch& m : matches) count += m.isFinal() ? 4 : 2;
+  return count;
 }
 
-// Whether the form has the text boxes Text1 to Text<count>.
-constexpr bool hasNumberedSlots(const design::FormDesign& form, int count) {
-  for (int n = 1; n <= count; ++n) {
-    char name[16] = {'T', 'e', 'x', 't'};
-    int length = 4;
-    char digits[8] = {};
-    int d = 0;
-    for (int v = n; v > 0; v /= 10) digits[d++] = static_cast<char>('0' + v % 10);
-    while (d > 0) name[length++] = digits[--d];
-    if (!design::has(form, std::string_view(name, length), design::Kind::TextBox)) return false;
+// Route `n` of the "Win" buttons of `Matches`, in the order of the table.
+template <class Form, const auto& Matches>
+consteval ButtonRoute<Form> winRoute(std::size_t n) {
+  using Route = ButtonRoute<Form>;
+  for (const BracketMatch& m : Matches) {
+    const std::size_t own = m.isFinal() ? 4 : 2;
+    if (n >= own) {
+      n -= own;
+      continue;
+    }
+    switch (n) {
+      case 0:
+        return Route(m.upperWin, m.upper, m.into);
+      case 1:
+        return Route(m.lowerWin, m.lower, m.into);
+      case 2:
+        return Route(m.upperWin, m.lower, m.runnerUp);
+      default:
+        return Route(m.lowerWin, m.upper, m.runnerUp);
+    }
   }
-  return true;
+  throw "no such route";  // not a constant expression: stops the build
 }
+
+template <class Form, const auto& Matches, std::size_t... N>
+consteval auto winRoutesOf(std::index_sequence<N...>) {
+  return std::array<ButtonRoute<Form>, sizeof...(N)>{winRoute<Form, Matches>(N)...};
+}
+
+// The routes of every "Win" button of `Matches`, made when the program is
+// compiled, where each name is checked against the design as any route's is.
+template <class Form, const auto& Matches>
+consteval auto winRoutes() {
+  return winRoutesOf<Form, Matches>(std::make_index_sequence<winRouteCount(Matches)>{});
+}
+
+}  // namespace bracket
 
 // What the two knock-out brackets share. A bracket is nothing but the text of
 // its slots: every step reads and writes those texts and keeps nothing else.
 template <class Form>
 class KnockoutBracket : public FormWindow<Form> {
- protected:
-  using Name = ControlName<Form>;
+ public:
+  using Route = ButtonRoute<Form>;
 
-  // Connects every route's button to its copy: a second click simply
+ protected:
+  // Every "Win" and "Random" button of the table. A second click simply
   // overwrites, and nothing else changes.
-  void connectRoutes(std::span<const SlotRoute<Form>> routes) {
-    for (const SlotRoute<Form>& route : routes) {
-      QObject::connect(this->template control<QAbstractButton>(route.button),
+  void connectMatches(std::span<const BracketMatch> matches, std::span<const Route> winRoutes) {
+    this->connectRoutes(winRoutes);
+    for (const BracketMatch& match : matches) {
+      if (!match.random) continue;
+      QObject::connect(this->template findControl<QAbstractButton>(QString::fromUtf8(match.random)),
                        &QAbstractButton::clicked, this,
-                       [this, route] { advance(route.from, route.into); });
+                       [this, &match, winRoutes] { draw(match, winRoutes); });
     }
   }
 
-  // The text of one slot goes into the next round's slot.
-  void advance(Name from, Name into) { this->setText(into, this->text(from)); }
-
-  // The final: the chosen finalist into the winner box, the other one into
-  // the runner-up box, both in the same click.
-  void settleFinal(Name champion, Name other, Name winnerBox, Name runnerUpBox) {
-    // Both texts are read first, so the order of the two writes never matters.
-    const QString winner = this->text(champion);
-    const QString runnerUp = this->text(other);
-    this->setText(winnerBox, winner);
-    this->setText(runnerUpBox, runnerUp);
+  // "Reset": empties every slot of the table, the entrants included.
+  void emptySlots(std::span<const BracketMatch> matches) {
+    for (const BracketMatch& m : matches) {
+      for (const char* slot : {m.upper, m.lower, m.into, m.runnerUp}) {
+        if (slot) Window::setTextOf(this->findControl(QString::fromUtf8(slot)), QString());
+      }
+    }
   }
 
-  // "Reset": empties Text1 to Text<Count>, the entrants included.
-  template <int Count>
-  void emptySlots() {
-    static_assert(hasNumberedSlots(Form::kDesign, Count));
-    for (int slot = 1; slot <= Count; ++slot) {
-      Window::setTextOf(this->findControl(QStringLiteral("Text%1").arg(slot)), QString());
+ private:
+  // One draw of 1 to 10 decides the match as its winner's "Win" would. Draws
+  // before the final favour the upper wrestler, on 1 to 5; the final's
+  // favours the upper finalist on 6 to 10 instead.
+  void draw(const BracketMatch& match, std::span<const Route> winRoutes) {
+    const int r = shared_random::wholeDraw(10);
+    const bool upperWins = match.isFinal() ? r > 5 : r < 6;
+    const std::string_view winner = upperWins ? match.upperWin : match.lowerWin;
+    for (const Route& route : winRoutes) {
+      if (winner == route.button.name) this->follow(route);
     }
   }
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/tournament/sixteen_man_bracket.h"
 
+#include "windows/tournament/sixteen_man_matches.h"
+
 namespace {
 
 using namespace design;
@@ -94,43 +96,17 @@ constexpr design::FormDesign SixteenManBracket::kDesign{"Tourn16", "Torvak Knock
 
 namespace {
 
-// The "Win" buttons of every round before the final.
-// clang-format off
-constexpr SlotRoute<SixteenManBracket> kRoutes[] = {
-  // Round one.
-  {"Command1", "Text1", "Text17"},   {"Command2", "Text2", "Text17"},
-  {"Command3", "Text3", "Text18"},   {"Command4", "Text4", "Text18"},
-  {"Command5", "Text5", "Text19"},   {"Command6", "Text6", "Text19"},
-  {"Command7", "Text7", "Text20"},   {"Command8", "Text8", "Text20"},
-  {"Command9", "Text9", "Text21"},   {"Command10", "Text10", "Text21"},
-  {"Command11", "Text11", "Text22"}, {"Command12", "Text12", "Text22"},
-  {"Command13", "Text13", "Text23"}, {"Command14", "Text14", "Text23"},
-  {"Command15", "Text15", "Text24"}, {"Command16", "Text16", "Text24"},
-  // Quarter-finals.
-  {"Command17", "Text17", "Text25"}, {"Command18", "Text18", "Text25"},
-  {"Command19", "Text19", "Text26"}, {"Command20", "Text20", "Text26"},
-  {"Command21", "Text21", "Text27"}, {"Command22", "Text22", "Text27"},
-  {"Command23", "Text23", "Text28"}, {"Command24", "Text24", "Text28"},
-  // Semi-finals.
-  {"Command25", "Text25", "Text29"}, {"Command26", "Text26", "Text29"},
-  {"Command27", "Text27", "Text30"}, {"Command28", "Text28", "Text30"},
-};
-// clang-format on
-static_assert(routesAreValid<SixteenManBracket>(kRoutes));
+static_assert(bracket::isValid(SixteenManBracket::kDesign, kSixteenManMatches));
+constexpr auto kWinRoutes = bracket::winRoutes<SixteenManBracket, kSixteenManMatches>();
+
+constexpr SixteenManBracket::Route kRoutes[] = {{"Query", "MainMenu"}};
 
 }  // namespace
 
 void SixteenManBracket::connectHandlers() {
+  connectMatches(kSixteenManMatches, kWinRoutes);
   connectRoutes(kRoutes);
-  onClick("Command29", &SixteenManBracket::Command29_Click);
-  onClick("Command30", &SixteenManBracket::Command30_Click);
   onClick("Reset", &SixteenManBracket::Reset_Click);
-  onClick("Query", &SixteenManBracket::Query_Click);
 }
 
-// The final.
-void SixteenManBracket::Command29_Click() { settleFinal("Text29", "Text30", "Text32", "Text31"); }
-void SixteenManBracket::Command30_Click() { settleFinal("Text30", "Text29", "Text32", "Text31"); }
-
-void SixteenManBracket::Reset_Click() { emptySlots<32>(); }
-void SixteenManBracket::Query_Click() { switchTo("MainMenu"); }
+void SixteenManBracket::Reset_Click() { emptySlots(kSixteenManMatches); }

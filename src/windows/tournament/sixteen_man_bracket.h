@@ -5,7 +5,8 @@
 
 // The sixteen-man knock-out bracket: sixteen entrants typed in on the left,
 // each match settled by a "Win" button, until the final fills "Winner:"
-// (Text32) and "Runner Up:" (Text31). There is no draw in this window.
+// (Text32) and "Runner Up:" (Text31). There is no draw in this window. Who
+// meets whom is the table of sixteen_man_matches.h.
 class SixteenManBracket : public KnockoutBracket<SixteenManBracket> {
   Q_OBJECT
 
@@ -16,8 +17,5 @@ class SixteenManBracket : public KnockoutBracket<SixteenManBracket> {
   void connectHandlers() override;
 
  private Q_SLOTS:
-  void Command29_Click();
-  void Command30_Click();
   void Reset_Click();
-  void Query_Click();
 };

@@ -134,7 +134,7 @@ class GimmickFinisherGeneratorTest : public QObject {
   }
 
   void designState() {
-    QWidget* window = WindowRegistry::find("FiniGimm")->widget();
+    QWidget* window = program::registry().find("FiniGimm")->widget();
     QCOMPARE(window->windowTitle(), QString("Gimmick => Finisher Generator"));
     QCOMPARE(window->size(), QSize(699, 177));
     QVERIFY(list()->isEditable());

@@ -85,7 +85,7 @@ class WrestlerNameGeneratorTest : public QObject {
   }
 
   void designState() {
-    QWidget* window = WindowRegistry::find("NameGen")->widget();
+    QWidget* window = program::registry().find("NameGen")->widget();
     QCOMPARE(window->windowTitle(), QString("Wrestler Name Generator"));
     QCOMPARE(window->size(), QSize(465, 173));
     QCOMPARE(textOf("NameGen", "Label2"), QString("Wrestler Name Generator"));

@@ -73,7 +73,7 @@ class MainMenuTest : public QObject {
     program::start();
     auto owned = std::make_unique<Probe>();
     probe = owned.get();
-    WindowRegistry::add(std::move(owned));
+    program::registry().add(std::move(owned));
   }
 
   void init() {
@@ -82,7 +82,7 @@ class MainMenuTest : public QObject {
   }
 
   void designState() {
-    QWidget* menu = WindowRegistry::find("MainMenu")->widget();
+    QWidget* menu = program::registry().find("MainMenu")->widget();
     QCOMPARE(menu->windowTitle(), QString("Torvak Utilities"));
     QCOMPARE(menu->size(), QSize(700, 396));
     QCOMPARE(control("MainMenu", "Label1")->geometry(), QRect(128, 16, 457, 41));
@@ -220,13 +220,13 @@ class MainMenuTest : public QObject {
       auto* selector = control<QComboBox>("MainMenu", "Combo1");
       selector->setCurrentIndex(selector->findText(selection));
     }
-    QVERIFY2(WindowRegistry::find(target), qPrintable(target + " is not part of the program"));
+    QVERIFY2(program::registry().find(target), qPrintable(target + " is not part of the program"));
     QVERIFY(click("MainMenu", button));
     QCOMPARE(onScreenName(), target);
-    QVERIFY(!WindowRegistry::find("MainMenu")->isLoaded());
+    QVERIFY(!program::registry().find("MainMenu")->isLoaded());
     QVERIFY(click(target, back));
     QCOMPARE(onScreenName(), QString("MainMenu"));
-    QVERIFY(!WindowRegistry::find(target)->isLoaded());
+    QVERIFY(!program::registry().find(target)->isLoaded());
     QVERIFY(control("MainMenu", "Combo1")->isHidden());
     QVERIFY(control("MainMenu", "Command4")->isHidden());
     QCOMPARE(textOf("MainMenu", "Combo1"), QString("Select Your Match Type"));
@@ -236,7 +236,7 @@ class MainMenuTest : public QObject {
     const int before = probe->loads;
     QPointer<QWidget> firstText;
     for (int i = 1; i <= 40; ++i) {
-      WindowRegistry::find("MainMenu")->unload();
+      program::registry().find("MainMenu")->unload();
       QVERIFY(program::open("Probe"));
       QCOMPARE(probe->loads, before + i);
       QCOMPARE(textOf("Probe", "Text1"), QString("design"));
@@ -262,7 +262,7 @@ class MainMenuTest : public QObject {
   void quitEndsTheProgram() {
     QVERIFY(click("MainMenu", "Command1"));  // even with the selector open
     QVERIFY(endsProgram([] { QVERIFY(click("MainMenu", "Command10")); }));
-    QVERIFY(!WindowRegistry::current());
+    QVERIFY(!program::registry().current());
   }
 
   void titleBarCloseEndsTheProgram_data() {
@@ -277,8 +277,8 @@ class MainMenuTest : public QObject {
       QVERIFY(click("MainMenu", "Command9"));
       QCOMPARE(onScreenName(), window);
     }
-    QVERIFY(endsProgram([window] { WindowRegistry::find(window)->widget()->close(); }));
-    QVERIFY(!WindowRegistry::current());
+    QVERIFY(endsProgram([window] { program::registry().find(window)->widget()->close(); }));
+    QVERIFY(!program::registry().current());
   }
 };
 

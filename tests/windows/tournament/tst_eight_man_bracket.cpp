@@ -3,12 +3,15 @@
 #include "program.h"
 #include "rules/shared_random.h"
 #include "scoped_random_source.h"
+#include "windows/tournament/eight_man_matches.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
 #include <cmath>
+#include <iterator>
+#include <span>
 
 using program::click;
 using program::textOf;
@@ -19,6 +22,11 @@ namespace {
 const bracket_fixture::Bracket kBracket{"Tourn8", "8 Man Tournament", 8, 16};
 const QString kWindow = kBracket.window;
 const float kLargestGivingFive = std::nextafter(0.5f, 0.0f);  // 5.99999... -> 5
+
+// Who meets whom is the window's own table; these tests read it.
+const BracketMatch& kFinal = std::end(kEightManMatches)[-1];
+const std::span<const BracketMatch> kBeforeFinal(std::begin(kEightManMatches),
+                                                 std::size(kEightManMatches) - 1);
 
 }  // namespace
 
@@ -57,12 +65,11 @@ class EightManBracketTest : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("into");
-    // Each pair of buttons feeds one slot of the next round.
-    for (int n = 1; n <= 12; ++n) {
-      const QString button = QStringLiteral("Command%1").arg(n);
-      const int into = n <= 8 ? 9 + (n - 1) / 2 : 13 + (n - 9) / 2;
-      QTest::newRow(qPrintable(button)) << button << slot(n) << slot(into);
+    for (const BracketMatch& m : kBeforeFinal) {
+      QTest::newRow(m.upperWin) << QString(m.upperWin) << QString(m.upper) << QString(m.into);
+      QTest::newRow(m.lowerWin) << QString(m.lowerWin) << QString(m.lower) << QString(m.into);
     }
+    QCOMPARE(kBeforeFinal.size(), std::size_t(6));
   }
 
   void winCopiesOneSlot() {
@@ -82,23 +89,20 @@ class EightManBracketTest : public QObject {
     QTest::addColumn<QString>("lower");
     QTest::addColumn<QString>("winner");
     QTest::addColumn<QString>("runnerUp");
-    QTest::newRow("upper wins") << "Command13"
-                                << "Ann"
+    const QString upperWin = kFinal.upperWin, lowerWin = kFinal.lowerWin;
+    QTest::newRow("upper wins") << upperWin << "Ann"
                                 << "Bea"
                                 << "Ann"
                                 << "Bea";
-    QTest::newRow("lower wins") << "Command14"
-                                << "Ann"
+    QTest::newRow("lower wins") << lowerWin << "Ann"
                                 << "Bea"
                                 << "Bea"
                                 << "Ann";
-    QTest::newRow("both empty") << "Command13"
-                                << ""
+    QTest::newRow("both empty") << upperWin << ""
                                 << ""
                                 << ""
                                 << "";
-    QTest::newRow("same name") << "Command14"
-                               << "Ann"
+    QTest::newRow("same name") << lowerWin << "Ann"
                                << "Ann"
                                << "Ann"
                                << "Ann";
@@ -109,80 +113,66 @@ class EightManBracketTest : public QObject {
     QFETCH(QString, upper);
     QFETCH(QString, lower);
     QVERIFY(fillEverySlot(kBracket));
-    program::control<QLineEdit>(kWindow, "Text13")->setText(upper);
-    program::control<QLineEdit>(kWindow, "Text14")->setText(lower);
+    program::control<QLineEdit>(kWindow, kFinal.upper)->setText(upper);
+    program::control<QLineEdit>(kWindow, kFinal.lower)->setText(lower);
     const QStringList before = texts(kBracket);
     QVERIFY(click(kWindow, button));
-    QTEST(textOf(kWindow, "Text15"), "winner");
-    QTEST(textOf(kWindow, "Text16"), "runnerUp");
-    QVERIFY(onlyChanged(kBracket, before, {"Text15", "Text16"}));
+    QTEST(textOf(kWindow, kFinal.into), "winner");
+    QTEST(textOf(kWindow, kFinal.runnerUp), "runnerUp");
+    QVERIFY(onlyChanged(kBracket, before, {kFinal.into, kFinal.runnerUp}));
   }
 
   // Each click makes exactly one draw: the second scripted value is left.
+  // The first round-one match stands for every draw before the final.
   void drawThresholds_data() {
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("final");
     QTest::addColumn<float>("value");
     QTest::addColumn<bool>("upperWins");
-    QTest::newRow("early, 1") << "Command17" << 0.0f << true;
-    QTest::newRow("early, 5") << "Command17" << kLargestGivingFive << true;
-    QTest::newRow("early, 6") << "Command17" << 0.5f << false;
-    QTest::newRow("early, 10") << "Command17" << ScopedRandomSource::kLargestBelowOne << false;
-    QTest::newRow("final, 1") << "Command23" << 0.0f << false;
-    QTest::newRow("final, 5") << "Command23" << kLargestGivingFive << false;
-    QTest::newRow("final, 6") << "Command23" << 0.5f << true;
-    QTest::newRow("final, 10") << "Command23" << ScopedRandomSource::kLargestBelowOne << true;
+    QTest::newRow("early, 1") << false << 0.0f << true;
+    QTest::newRow("early, 5") << false << kLargestGivingFive << true;
+    QTest::newRow("early, 6") << false << 0.5f << false;
+    QTest::newRow("early, 10") << false << ScopedRandomSource::kLargestBelowOne << false;
+    QTest::newRow("final, 1") << true << 0.0f << false;
+    QTest::newRow("final, 5") << true << kLargestGivingFive << false;
+    QTest::newRow("final, 6") << true << 0.5f << true;
+    QTest::newRow("final, 10") << true << ScopedRandomSource::kLargestBelowOne << true;
   }
 
   void drawThresholds() {
-    QFETCH(QString, button);
+    QFETCH(bool, final);
     QFETCH(float, value);
     QFETCH(bool, upperWins);
+    const BracketMatch& match = final ? kFinal : kEightManMatches[0];
+    QVERIFY(match.random);
     QVERIFY(fillEverySlot(kBracket));
     const QStringList before = texts(kBracket);
+    const QString upper = textOf(kWindow, match.upper), lower = textOf(kWindow, match.lower);
+    QVERIFY(upper != lower);
     program::random().queue(value);
     program::random().queue(0.25f);
-    QVERIFY(click(kWindow, button));
+    QVERIFY(click(kWindow, match.random));
     QCOMPARE(program::random().left(), 1);
-    if (button == "Command17") {
-      QCOMPARE(textOf(kWindow, "Text9"), upperWins ? QString("Entrant 1") : QString("Entrant 2"));
-      QVERIFY(onlyChanged(kBracket, before, {"Text9"}));
+    QCOMPARE(textOf(kWindow, match.into), upperWins ? upper : lower);
+    if (final) {
+      QCOMPARE(textOf(kWindow, match.runnerUp), upperWins ? lower : upper);
+      QVERIFY(onlyChanged(kBracket, before, {match.into, match.runnerUp}));
     } else {
-      const QString upper = "Slot 13", lower = "Slot 14";
-      QCOMPARE(textOf(kWindow, "Text15"), upperWins ? upper : lower);
-      QCOMPARE(textOf(kWindow, "Text16"), upperWins ? lower : upper);
-      QVERIFY(onlyChanged(kBracket, before, {"Text15", "Text16"}));
+      QVERIFY(onlyChanged(kBracket, before, {match.into}));
     }
   }
 
+  // Each match before the final has its own "Random", which decides it.
   void randomDecidesItsOwnMatch_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("upper");
     QTest::addColumn<QString>("lower");
     QTest::addColumn<QString>("into");
-    QTest::newRow("Command17") << "Command17"
-                               << "Text1"
-                               << "Text2"
-                               << "Text9";
-    QTest::newRow("Command18") << "Command18"
-                               << "Text3"
-                               << "Text4"
-                               << "Text10";
-    QTest::newRow("Command19") << "Command19"
-                               << "Text5"
-                               << "Text6"
-                               << "Text11";
-    QTest::newRow("Command20") << "Command20"
-                               << "Text7"
-                               << "Text8"
-                               << "Text12";
-    QTest::newRow("Command22: semi-final 1") << "Command22"
-                                             << "Text9"
-                                             << "Text10"
-                                             << "Text13";
-    QTest::newRow("Command21: semi-final 2") << "Command21"
-                                             << "Text11"
-                                             << "Text12"
-                                             << "Text14";
+    for (const BracketMatch& m : kBeforeFinal) {
+      QVERIFY(m.random);
+      QTest::newRow(m.random) << QString(m.random) << QString(m.upper) << QString(m.lower)
+                              << QString(m.into);
+    }
+    QCOMPARE(kBeforeFinal.size(), std::size_t(6));
   }
 
   void randomDecidesItsOwnMatch() {
@@ -243,34 +233,21 @@ class EightManBracketTest : public QObject {
     QCOMPARE(texts(kBracket), QStringList(16, QString()));
   }
 
+  // Each slot a match fills, and the click that writes it.
   void lockedSlotTakesNoTyping_data() {
     QTest::addColumn<QString>("locked");
     QTest::addColumn<QString>("writer");
     QTest::addColumn<QString>("source");
-    QTest::newRow("Text9") << "Text9"
-                           << "Command1"
-                           << "Text1";
-    QTest::newRow("Text10") << "Text10"
-                            << "Command4"
-                            << "Text4";
-    QTest::newRow("Text11") << "Text11"
-                            << "Command5"
-                            << "Text5";
-    QTest::newRow("Text12") << "Text12"
-                            << "Command8"
-                            << "Text8";
-    QTest::newRow("Text13") << "Text13"
-                            << "Command10"
-                            << "Text10";
-    QTest::newRow("Text14") << "Text14"
-                            << "Command11"
-                            << "Text11";
-    QTest::newRow("Text15") << "Text15"
-                            << "Command14"
-                            << "Text14";
-    QTest::newRow("Text16") << "Text16"
-                            << "Command14"
-                            << "Text13";
+    bool upper = true;
+    for (const BracketMatch& m : kBeforeFinal) {
+      QTest::newRow(m.into) << QString(m.into) << QString(upper ? m.upperWin : m.lowerWin)
+                            << QString(upper ? m.upper : m.lower);
+      upper = !upper;
+    }
+    QTest::newRow(kFinal.into) << QString(kFinal.into) << QString(kFinal.lowerWin)
+                               << QString(kFinal.lower);
+    QTest::newRow(kFinal.runnerUp)
+        << QString(kFinal.runnerUp) << QString(kFinal.lowerWin) << QString(kFinal.upper);
   }
 
   void lockedSlotTakesNoTyping() {

@@ -2,9 +2,13 @@
 #include "bracket_fixture.h"
 #include "program.h"
 #include "rules/shared_random.h"
+#include "windows/tournament/sixteen_man_matches.h"
 
 #include <QLineEdit>
 #include <QTest>
+
+#include <iterator>
+#include <span>
 
 using program::click;
 using program::textOf;
@@ -17,13 +21,10 @@ const QString kWindow = kBracket.window;
 
 QString button(int n) { return QStringLiteral("Command%1").arg(n); }
 
-// The slot the "Win" button n (1 to 28) writes: each pair of buttons feeds
-// one slot of the next round.
-int winTarget(int n) {
-  if (n <= 16) return 17 + (n - 1) / 2;
-  if (n <= 24) return 25 + (n - 17) / 2;
-  return 29 + (n - 25) / 2;
-}
+// Who meets whom is the window's own table; these tests read it.
+const BracketMatch& kFinal = std::end(kSixteenManMatches)[-1];
+const std::span<const BracketMatch> kBeforeFinal(std::begin(kSixteenManMatches),
+                                                 std::size(kSixteenManMatches) - 1);
 
 }  // namespace
 
@@ -65,17 +66,25 @@ class SixteenManBracketTest : public QObject {
   }
 
   void winCopiesOneSlot_data() {
-    QTest::addColumn<int>("n");
-    for (int n = 1; n <= 28; ++n) QTest::newRow(qPrintable(button(n))) << n;
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("into");
+    for (const BracketMatch& m : kBeforeFinal) {
+      QTest::newRow(m.upperWin) << QString(m.upperWin) << QString(m.upper) << QString(m.into);
+      QTest::newRow(m.lowerWin) << QString(m.lowerWin) << QString(m.lower) << QString(m.into);
+    }
+    QCOMPARE(kBeforeFinal.size(), std::size_t(14));
   }
 
   void winCopiesOneSlot() {
-    QFETCH(int, n);
+    QFETCH(QString, button);
+    QFETCH(QString, from);
+    QFETCH(QString, into);
     QVERIFY(fillEverySlot(kBracket));
     const QStringList before = texts(kBracket);
-    QVERIFY(click(kWindow, button(n)));
-    QCOMPARE(textOf(kWindow, slot(winTarget(n))), textOf(kWindow, slot(n)));
-    QVERIFY(onlyChanged(kBracket, before, {slot(winTarget(n))}));
+    QVERIFY(click(kWindow, button));
+    QCOMPARE(textOf(kWindow, into), textOf(kWindow, from));
+    QVERIFY(onlyChanged(kBracket, before, {into}));
   }
 
   // Text32 is the winner box, Text31 the runner-up's.
@@ -85,23 +94,20 @@ class SixteenManBracketTest : public QObject {
     QTest::addColumn<QString>("lower");
     QTest::addColumn<QString>("winner");
     QTest::addColumn<QString>("runnerUp");
-    QTest::newRow("upper wins") << "Command29"
-                                << "Ann"
+    const QString upperWin = kFinal.upperWin, lowerWin = kFinal.lowerWin;
+    QTest::newRow("upper wins") << upperWin << "Ann"
                                 << "Bea"
                                 << "Ann"
                                 << "Bea";
-    QTest::newRow("lower wins") << "Command30"
-                                << "Ann"
+    QTest::newRow("lower wins") << lowerWin << "Ann"
                                 << "Bea"
                                 << "Bea"
                                 << "Ann";
-    QTest::newRow("both empty, upper") << "Command29"
-                                       << ""
+    QTest::newRow("both empty, upper") << upperWin << ""
                                        << ""
                                        << ""
                                        << "";
-    QTest::newRow("both empty, lower") << "Command30"
-                                       << ""
+    QTest::newRow("both empty, lower") << lowerWin << ""
                                        << ""
                                        << ""
                                        << "";
@@ -112,13 +118,13 @@ class SixteenManBracketTest : public QObject {
     QFETCH(QString, upper);
     QFETCH(QString, lower);
     QVERIFY(fillEverySlot(kBracket));
-    program::control<QLineEdit>(kWindow, "Text29")->setText(upper);
-    program::control<QLineEdit>(kWindow, "Text30")->setText(lower);
+    program::control<QLineEdit>(kWindow, kFinal.upper)->setText(upper);
+    program::control<QLineEdit>(kWindow, kFinal.lower)->setText(lower);
     const QStringList before = texts(kBracket);
     QVERIFY(click(kWindow, button));
-    QTEST(textOf(kWindow, "Text32"), "winner");
-    QTEST(textOf(kWindow, "Text31"), "runnerUp");
-    QVERIFY(onlyChanged(kBracket, before, {"Text31", "Text32"}));
+    QTEST(textOf(kWindow, kFinal.into), "winner");
+    QTEST(textOf(kWindow, kFinal.runnerUp), "runnerUp");
+    QVERIFY(onlyChanged(kBracket, before, {kFinal.into, kFinal.runnerUp}));
   }
 
   void wholeTournamentByClicking() {
@@ -159,23 +165,26 @@ class SixteenManBracketTest : public QObject {
     QCOMPARE(texts(kBracket), QStringList(32, QString()));
   }
 
+  // Each slot a match fills, written by its lower wrestler's "Win".
   void lockedSlotTakesNoTyping_data() {
-    QTest::addColumn<int>("locked");
+    QTest::addColumn<QString>("locked");
     QTest::addColumn<QString>("writer");
-    QTest::addColumn<int>("source");
-    for (int n = 2; n <= 28; n += 2) {
-      QTest::newRow(qPrintable(slot(winTarget(n)))) << winTarget(n) << button(n) << n;
+    QTest::addColumn<QString>("source");
+    for (const BracketMatch& m : kBeforeFinal) {
+      QTest::newRow(m.into) << QString(m.into) << QString(m.lowerWin) << QString(m.lower);
     }
-    QTest::newRow("Text31") << 31 << "Command29" << 30;
-    QTest::newRow("Text32") << 32 << "Command30" << 30;
+    QTest::newRow(kFinal.runnerUp)
+        << QString(kFinal.runnerUp) << QString(kFinal.upperWin) << QString(kFinal.lower);
+    QTest::newRow(kFinal.into) << QString(kFinal.into) << QString(kFinal.lowerWin)
+                               << QString(kFinal.lower);
   }
 
   void lockedSlotTakesNoTyping() {
-    QFETCH(int, locked);
+    QFETCH(QString, locked);
     QFETCH(QString, writer);
-    QFETCH(int, source);
+    QFETCH(QString, source);
     QVERIFY(fillEverySlot(kBracket));
-    auto* box = program::control<QLineEdit>(kWindow, slot(locked));
+    auto* box = program::control<QLineEdit>(kWindow, locked);
     const QString before = box->text();
     box->setFocus();
     QVERIFY(box->hasFocus());
@@ -185,7 +194,7 @@ class SixteenManBracketTest : public QObject {
     QCOMPARE(box->text(), before);
     QCOMPARE(box->selectedText(), before);
     QVERIFY(click(kWindow, writer));
-    QCOMPARE(box->text(), textOf(kWindow, slot(source)));
+    QCOMPARE(box->text(), textOf(kWindow, source));
   }
 
   void backAndReopenShowsAnEmptyBracket() {
@@ -199,7 +208,10 @@ class SixteenManBracketTest : public QObject {
   // This window has no draw: no click touches the shared sequence.
   void clicksLeaveTheSharedSequenceAlone() {
     QVERIFY(fillEverySlot(kBracket));
-    for (int n = 1; n <= 30; ++n) QVERIFY(click(kWindow, button(n)));
+    for (const BracketMatch& m : kSixteenManMatches) {
+      QVERIFY(click(kWindow, m.upperWin));
+      QVERIFY(click(kWindow, m.lowerWin));
+    }
     QVERIFY(click(kWindow, "Reset"));
     const float next = shared_random::next();
     shared_random::restart();
