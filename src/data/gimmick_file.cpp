@@ -1,28 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/gimmick_file.h"
 
-#include "data/gimmick_table.h"
 #include "data/windows1252.h"
 
 namespace gimmick_file {
 
-Row splitFields(const QString& text) {
-  Row row;
-  qsizetype start = 0;
-  for (int field = 1; field < kFields; ++field) {
-    const qsizetype comma = text.indexOf(u',', start);
-    if (comma < 0) {
-      row[field] = text.mid(start);
-      return row;
-    }
-    row[field] = text.mid(start, comma - start);
-    start = comma + 1;
-  }
-  row[kFields] = text.mid(start);
-  return row;
-}
-
-Result parse(const QByteArray& bytes, GimmickTable& table) {
+Result parse(const QByteArray& bytes) {
   Result result;
   for (int n = 1; n <= kMaxRecords; ++n) {
     const qsizetype offset = qsizetype{n - 1} * kRecordSize;
@@ -50,8 +33,7 @@ Result parse(const QByteArray& bytes, GimmickTable& table) {
     if (text.count(u',') < kFields - 1) {
       result.problems.push_back({n, QStringLiteral("it has fewer than six commas")});
     }
-    table[n] = splitFields(text);
-    result.rowsLoaded = n;
+    result.table.append(Gimmick::fromRecordText(text));
   }
   return result;
 }

@@ -4,10 +4,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include <array>
-#include <vector>
+#include "data/gimmick_table.h"
 
-class GimmickTable;
+#include <vector>
 
 // The gimmick data file: records of 128 bytes, each a 2-byte little-endian
 // length L (at most 126) and L bytes of Windows-1252 text holding seven
@@ -16,11 +15,8 @@ namespace gimmick_file {
 
 inline constexpr int kRecordSize = 128;
 inline constexpr int kMaxTextLength = kRecordSize - 2;
-inline constexpr int kMaxRecords = 156;
-inline constexpr int kFields = 7;
-
-// One record's fields in 1 to 7; field 0 stays empty.
-using Row = std::array<QString, kFields + 1>;
+inline constexpr int kMaxRecords = GimmickTable::kPlaces;
+inline constexpr int kFields = Gimmick::kFields;
 
 struct Problem {
   int record;  // counted from 1
@@ -28,19 +24,14 @@ struct Problem {
 };
 
 struct Result {
-  int rowsLoaded = 0;
+  GimmickTable table;  // gimmick k from record k + 1
   std::vector<Problem> problems;
 };
 
-// Splits one record's text at its first six commas; the seventh field keeps
-// any further commas, nothing is trimmed. A text with fewer commas fills the
-// fields it has and leaves the rest empty.
-Row splitFields(const QString& text);
-
-// Fills `table` (row r from record r) from the bytes of a data file. Loading stops at the first
-// empty record, at a length above 126, at a record cut short by the end of
-// the bytes, and after record 156; rows read until then are kept.
-Result parse(const QByteArray& bytes, GimmickTable& table);
+// The table the bytes of a data file hold. Loading stops at the first empty
+// record, at a length above 126, at a record cut short by the end of the
+// bytes, and after record 156; the gimmicks read until then are kept.
+Result parse(const QByteArray& bytes);
 
 // One record as the file holds it, padded to 128 bytes; `text` must already
 // fit in 126 bytes.

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/gimmick_loader.h"
 
+#include "data/gimmick_file.h"
 #include "data/table_location.h"
 
 #include <QCoreApplication>
 #include <QDir>
+
+#include <utility>
 
 Q_LOGGING_CATEGORY(gimmickData, "torvak.data")
 
@@ -15,14 +18,13 @@ GimmickTable loadGimmickTable(const QString& userPath, const QString& directory)
   for (const QString& warning : chosen.warnings) {
     qCWarning(gimmickData, "%s", qUtf8Printable(warning));
   }
-  GimmickTable table;
-  const auto result = gimmick_file::parse(chosen.bytes, table);
+  auto result = gimmick_file::parse(chosen.bytes);
   for (const auto& problem : result.problems) {
     qCWarning(gimmickData, "%s: record %d: %s",
               qUtf8Printable(QDir::toNativeSeparators(chosen.path)), problem.record,
               qUtf8Printable(problem.reason));
   }
-  return table;
+  return std::move(result.table);
 }
 
 GimmickTable loadGimmickTable(const QString& directory) { return loadGimmickTable({}, directory); }

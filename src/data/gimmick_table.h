@@ -1,25 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/gimmick_file.h"
+#include "data/gimmick.h"
 
-#include <array>
+#include <QList>
 
-// The gimmicks of a run: row r holds record r of data.dat in fields 1 to 7
-// (gimmick, finisher 1 to 3, note on finisher 1 to 3). Rows 1 to 156; row 0
-// and field 0 are always empty, so a lookup that matched nothing reads
-// empty texts.
+// The gimmicks of a run, in the order of the data file's records: at most
+// kPlaces of them. The gimmick window always offers all kPlaces places; a
+// place past the last gimmick is an empty one.
 class GimmickTable {
  public:
-  static constexpr int kRows = gimmick_file::kMaxRecords;
-  static constexpr int kFields = gimmick_file::kFields;
-  using Row = gimmick_file::Row;
+  static constexpr int kPlaces = 156;
 
-  const Row& operator[](int row) const { return rows_[row]; }
-  Row& operator[](int row) { return rows_[row]; }
+  GimmickTable() = default;
+  GimmickTable(std::initializer_list<Gimmick> gimmicks) : gimmicks_(gimmicks) {}
+
+  int size() const { return static_cast<int>(gimmicks_.size()); }
+  bool isFull() const { return size() >= kPlaces; }
+  const Gimmick& operator[](int index) const { return gimmicks_[index]; }
+  Gimmick& operator[](int index) { return gimmicks_[index]; }
+  // Place `index` (0 to kPlaces - 1): the gimmick there, or an empty one.
+  Gimmick place(int index) const { return index < size() ? gimmicks_[index] : Gimmick{}; }
+
+  void append(const Gimmick& gimmick) { gimmicks_.append(gimmick); }
+  auto begin() const { return gimmicks_.begin(); }
+  auto end() const { return gimmicks_.end(); }
 
   bool operator==(const GimmickTable&) const = default;
 
  private:
-  std::array<Row, kRows + 1> rows_;
+  QList<Gimmick> gimmicks_;
 };

@@ -2,9 +2,6 @@
 #include "gimmick_tool/gimmick_export.h"
 
 #include "data/gimmick_file.h"
-#include "data/gimmick_table.h"
-
-#include <QStringList>
 
 #include <algorithm>
 
@@ -23,10 +20,10 @@ Export exportText(const QByteArray& data) {
   Export result;
   // The rows are the program's own reading of the file, so the text shows
   // exactly the table the program would show.
-  GimmickTable table;
-  const Result loaded = parse(data, table);
+  const Result loaded = parse(data);
+  const int rowsLoaded = loaded.table.size();
   for (const Problem& problem : loaded.problems) {
-    if (problem.record <= loaded.rowsLoaded) {
+    if (problem.record <= rowsLoaded) {
       result.differences.push_back(
           {problem.record, problem.reason + QStringLiteral("; the line adds the missing ones")});
     } else {
@@ -35,7 +32,7 @@ Export exportText(const QByteArray& data) {
     }
   }
 
-  for (int n = 1; n <= loaded.rowsLoaded; ++n) {
+  for (int n = 1; n <= rowsLoaded; ++n) {
     const qsizetype offset = qsizetype{n - 1} * kRecordSize;
     const int length = lengthAt(data, offset);
     const QByteArray padding = data.mid(offset + 2 + length, kRecordSize - 2 - length);
@@ -47,9 +44,7 @@ Export exportText(const QByteArray& data) {
           {n, QStringLiteral("the bytes after its text are not all zeros; a build writes zeros")});
     }
 
-    QStringList fields;
-    for (int f = 1; f <= kFields; ++f) fields << table[n][f];
-    const QString line = fields.join(u',');
+    const QString line = loaded.table[n - 1].recordText();
     if (line.contains(u'\n') || line.contains(u'\r')) {
       result.refusals.push_back(
           {n, QStringLiteral("its text holds a line break, which one line cannot carry")});
@@ -60,11 +55,11 @@ Export exportText(const QByteArray& data) {
 
   // What the program never reads: an empty record and all after it, records
   // after the last it holds, or bytes left after a loading problem.
-  const qsizetype used = qsizetype{loaded.rowsLoaded} * kRecordSize;
+  const qsizetype used = qsizetype{rowsLoaded} * kRecordSize;
   const bool stoppedByProblem =
-      !loaded.problems.empty() && loaded.problems.back().record > loaded.rowsLoaded;
+      !loaded.problems.empty() && loaded.problems.back().record > rowsLoaded;
   if (data.size() > used && !stoppedByProblem) {
-    const int next = loaded.rowsLoaded + 1;
+    const int next = rowsLoaded + 1;
     const QString why = next > kMaxRecords
                             ? QStringLiteral("the table holds %1 records").arg(kMaxRecords)
                             : QStringLiteral("an empty record ends the table");

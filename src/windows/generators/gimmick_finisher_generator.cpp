@@ -39,8 +39,6 @@ constexpr GimmickFinisherGenerator::Route kRoutes[] = {{"Command2", "MainMenu"}}
 
 }  // namespace
 
-constexpr int kRows = GimmickTable::kRows;
-
 GimmickFinisherGenerator::GimmickFinisherGenerator(const GimmickTable& gimmicks)
     : gimmicks_(gimmicks) {}
 
@@ -49,25 +47,29 @@ void GimmickFinisherGenerator::connectHandlers() {
   connectRoutes(kRoutes);
 }
 
-// Every row is listed, empty ones too, after the prompt of the design list.
+// Every place of the table is listed, empty ones too, after the prompt of
+// the design list.
 void GimmickFinisherGenerator::Form_Load() {
   auto* list = control<QComboBox>("Combo1");
-  for (int r = 1; r <= kRows; ++r) list->addItem(gimmicks_[r][1]);
+  for (int place = 0; place < GimmickTable::kPlaces; ++place) {
+    list->addItem(gimmicks_.place(place).name);
+  }
 }
 
-// The first row whose name is the whole box text, case included, wins. With
-// no match the last matched row stays chosen; before any match that is row
-// 0, whose fields are all empty.
+// The first place whose name is the whole box text, case included, wins, so
+// an empty text matches the first empty place of a table that is not full.
+// With no match the last matched place stays chosen; before any match both
+// boxes are emptied.
 void GimmickFinisherGenerator::Command1_Click() {
   const QString chosen = text("Combo1");
-  for (int r = 1; r <= kRows; ++r) {
-    if (gimmicks_[r][1] == chosen) {
-      row_ = r;
+  for (int place = 0; place < GimmickTable::kPlaces; ++place) {
+    if (gimmicks_.place(place).name == chosen) {
+      place_ = place;
       break;
     }
   }
-  roll_ = shared_random::wholeDraw(3);
-  // Finisher k sits in field k + 1, its note in field k + 4.
-  setText("Text1", gimmicks_[row_][roll_ + 1]);
-  setText("Text2", gimmicks_[row_][roll_ + 4]);
+  roll_ = shared_random::wholeDraw(Gimmick::kFinishers);
+  const Finisher finisher = place_ ? gimmicks_.place(*place_).finishers[roll_ - 1] : Finisher{};
+  setText("Text1", finisher.move);
+  setText("Text2", finisher.note);
 }

@@ -3,6 +3,8 @@
 
 #include "framework/form_window.h"
 
+#include <optional>
+
 class GimmickTable;
 
 // Offers one of the three finishers the gimmick table holds for the gimmick
@@ -27,6 +29,6 @@ class GimmickFinisherGenerator : public FormWindow<GimmickFinisherGenerator> {
  private:
   // Kept for the whole run: reopening the window does not reset them.
   const GimmickTable& gimmicks_;
-  int row_ = 0;   // the row of the last gimmick matched; 0 before any
-  int roll_ = 0;  // the last roll, 1 to 3
+  std::optional<int> place_;  // the place of the last gimmick matched
+  int roll_ = 0;              // the last roll, 1 to 3
 };

@@ -29,29 +29,26 @@ QString onScreenName() {
   return w ? w->name() : QString();
 }
 
-// Row r as the loader fills it; its finishers and notes name the row, so
-// what the window shows tells which row it came from.
-GimmickTable::Row row(int r, const QString& name) {
-  GimmickTable::Row fields;
-  fields[1] = name;
-  for (int k = 1; k <= 3; ++k) {
-    fields[1 + k] = QString("row %1 finisher %2").arg(r).arg(k);
-    fields[4 + k] = QString("row %1 note %2").arg(r).arg(k);
-  }
-  return fields;
-}
-
 QString finisher(int r, int k) { return QString("row %1 finisher %2").arg(r).arg(k); }
 QString note(int r, int k) { return QString("row %1 note %2").arg(r).arg(k); }
+
+// Row r of the list (counted from 1, as the list shows it); its finishers
+// and notes name the row, so what the window shows tells which row it came
+// from.
+Gimmick row(int r, const QString& name) {
+  Gimmick gimmick{name, {}};
+  for (int k = 1; k <= 3; ++k) gimmick.finishers[k - 1] = {finisher(r, k), note(r, k)};
+  return gimmick;
+}
 
 // A full table: "Gimmick r" in every row, but for row 2, "Biker", and rows 3
 // and 5, both "Twin".
 GimmickTable fullTable() {
   GimmickTable table;
-  for (int r = 1; r <= kRows; ++r) table[r] = row(r, QString("Gimmick %1").arg(r));
-  table[2] = row(2, "Biker");
-  table[3] = row(3, "Twin");
-  table[5] = row(5, "Twin");
+  for (int r = 1; r <= kRows; ++r) table.append(row(r, QString("Gimmick %1").arg(r)));
+  table[1] = row(2, "Biker");
+  table[2] = row(3, "Twin");
+  table[4] = row(5, "Twin");
   return table;
 }
 
@@ -173,7 +170,7 @@ class GimmickFinisherGeneratorTest : public QObject {
     QFETCH(int, filled);
     program::gimmicks().table() = {};
     for (int r = 1; r <= filled; ++r)
-      program::gimmicks().table()[r] = row(r, QString("Gimmick %1").arg(r));
+      program::gimmicks().table().append(row(r, QString("Gimmick %1").arg(r)));
     for (int visit = 0; visit < 2; ++visit) {
       reopen();
       QCOMPARE(list()->count(), kRows + 1);
