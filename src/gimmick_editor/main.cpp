@@ -45,7 +45,7 @@ std::optional<int> answerOptions(int argc, char* argv[], QString& file) {
     print(QStringLiteral("torvak-gimmick-editor (Torvak Utilities) " TORVAK_VERSION "\n"), stdout);
     return 0;
   }
-  if (parser.isSet(help)) {
+  if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
     QString text = parser.helpText();
     text.replace(0, text.indexOf(u' ', 7), QStringLiteral("Usage: torvak-gimmick-editor"));
     print(text, stdout);

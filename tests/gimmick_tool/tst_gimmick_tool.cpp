@@ -156,7 +156,7 @@ class GimmickToolTest : public QObject {
     QTest::newRow("emoji") << QString::fromUtf8("a,b,c,d,e,f,g \xF0\x9F\x92\xA5\n").toUtf8()
                            << QList<int>{1} << "U+1F4A5";
     QTest::newRow("carriage return inside a line")
-        << QByteArray("a,b\rc,d,e,f,g\n") << QList<int>{1} << "line break";
+        << QByteArray("a,b\rc,d,e,f,g,h\n") << QList<int>{1} << "line break";
     QTest::newRow("157 lines") << lines(157) << QList<int>{157} << "more than 156";
     QTest::newRow("200 lines, reported once") << lines(200) << QList<int>{157} << "more than 156";
     QTest::newRow("empty line between") << good + "\n" + good << QList<int>{2} << "empty line";
