@@ -49,7 +49,7 @@ GimmickEditorWindow::GimmickEditorWindow(const QString& programDirectory, QWidge
   // A change that went in makes any refusal before it old news.
   connect(model_.undoStack(), &QUndoStack::indexChanged, this, [this] { say({}); });
   connect(&model_, &GimmickTableModel::refused, this, &GimmickEditorWindow::say);
-  resize(1100, 620);
+  resize(1200, 600);
 }
 
 QAction* GimmickEditorWindow::makeAction(const char* name, const QString& text,
@@ -186,7 +186,7 @@ void GimmickEditorWindow::buildCentralWidget() {
   view_->setTabKeyNavigation(false);
   view_->setWordWrap(false);
   view_->horizontalHeader()->setStretchLastSection(true);
-  constexpr int kWidths[] = {150, 140, 140, 140, 150, 150, 150, 70};
+  constexpr int kWidths[] = {135, 120, 120, 120, 130, 130, 130, 45};
   for (int column = 0; column < static_cast<int>(std::size(kWidths)); ++column) {
     view_->setColumnWidth(column, kWidths[column]);
   }

@@ -3,6 +3,8 @@
 
 #include "data/gimmick_record.h"
 
+#include <QApplication>
+#include <QStyle>
 #include <QUndoCommand>
 
 #include <utility>
@@ -157,17 +159,31 @@ QVariant GimmickTableModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   if (column == kWarningsColumn) {
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return warnings(index.row()).join("; ");
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+      return warnings(index.row()).join(QStringLiteral("; "));
+    }
     return {};
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole) return gimmick.field(column);
+  // A long field is cut short in its cell; its tooltip shows it whole.
+  if (role == Qt::ToolTipRole && !gimmick.field(column).isEmpty()) return gimmick.field(column);
   return {};
 }
 
 QVariant GimmickTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Vertical) {
+    // A row that deserves a look is marked where it stays in sight, however
+    // far the table scrolls sideways.
+    const bool warned = section >= 0 && section < table_.size() && !warnings(section).isEmpty();
+    if (role == Qt::DisplayRole) return section + 1;
+    if (role == Qt::DecorationRole && warned) {
+      return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    }
+    if (role == Qt::ToolTipRole && warned) return warnings(section).join("; ");
+    return {};
+  }
   if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Vertical) return section + 1;
-  if (section == kBytesLeftColumn) return QStringLiteral("Bytes left");
+  if (section == kBytesLeftColumn) return QStringLiteral("Left");
   if (section == kWarningsColumn) return QStringLiteral("Warnings");
   if (section < 0 || section >= kColumns) return {};
   QString name = fieldName(section);
@@ -240,6 +256,7 @@ void GimmickTableModel::applyField(int row, int field, const QString& value) {
     namesChanged();
   } else {
     Q_EMIT dataChanged(index(row, kWarningsColumn), index(row, kWarningsColumn));
+    Q_EMIT headerDataChanged(Qt::Vertical, row, row);
   }
 }
 
@@ -278,5 +295,6 @@ void GimmickTableModel::namesChanged() {
   for (int row = table_.size() - 1; row >= 0; --row) firstRowOfName_[table_[row].name] = row;
   if (table_.size() > 0) {
     Q_EMIT dataChanged(index(0, kWarningsColumn), index(table_.size() - 1, kWarningsColumn));
+    Q_EMIT headerDataChanged(Qt::Vertical, 0, table_.size() - 1);
   }
 }

@@ -9,8 +9,9 @@
 
 // The gimmicks being edited, one row each in record order. Columns 0 to 6
 // are the record's fields (gimmick, finisher 1 to 3, note on finisher 1 to
-// 3); two read-only columns follow: the bytes the record has left and the
-// row's warnings. Every change goes through the undo stack; a change the
+// 3); two read-only columns follow: the bytes the record has left ("Left")
+// and the row's warnings, which also mark the row's header with a warning
+// icon and a tooltip. Every change goes through the undo stack; a change the
 // data file could not hold never enters the table, and `refused` says
 // which cell and why.
 class GimmickTableModel : public QAbstractTableModel {
