@@ -292,6 +292,7 @@ bool GimmickEditorWindow::importText(const QString& path) {
 }
 
 bool GimmickEditorWindow::exportText(const QString& path) {
+  commitOpenEdit();
   if (const QString why = table_document::exportText(model_.table(), path); !why.isEmpty()) {
     say(QStringLiteral("Nothing exported to %1: %2.").arg(shown(path), why));
     return false;
@@ -300,7 +301,17 @@ bool GimmickEditorWindow::exportText(const QString& path) {
   return true;
 }
 
+// Text still in a cell's editor is what the user sees: it goes in (or is
+// refused) before the table is saved, exported, tried or closed.
+void GimmickEditorWindow::commitOpenEdit() {
+  if (QWidget* editor = view_->indexWidget(view_->currentIndex())) {
+    Q_EMIT view_->itemDelegate()->commitData(editor);
+    Q_EMIT view_->itemDelegate()->closeEditor(editor);
+  }
+}
+
 bool GimmickEditorWindow::save() {
+  commitOpenEdit();
   const QString path = table_location::userTablePath();
   if (path.isEmpty()) {
     say(QStringLiteral("This system has no per-user data folder: use Save As."));
@@ -319,6 +330,7 @@ bool GimmickEditorWindow::save() {
 }
 
 bool GimmickEditorWindow::saveAs(const QString& path) {
+  commitOpenEdit();
   if (const QString why = table_document::saveData(model_.table(), path, false); !why.isEmpty()) {
     say(QStringLiteral("Nothing saved to %1: %2. Your edits are kept.").arg(shown(path), why));
     return false;
@@ -364,6 +376,7 @@ void GimmickEditorWindow::backToShippedTable() {
 // As the gimmick window does it: one of the three finishers, each as likely,
 // with its own note.
 void GimmickEditorWindow::tryIt() {
+  commitOpenEdit();
   const int row = currentRow();
   if (row < 0) {
     say(QStringLiteral("Choose a gimmick to try."));
@@ -385,6 +398,7 @@ void GimmickEditorWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool GimmickEditorWindow::maySetAside() {
+  commitOpenEdit();
   if (model_.undoStack()->isClean()) return true;
   QMessageBox ask(QMessageBox::Warning, QStringLiteral("Unsaved changes"),
                   QStringLiteral("Save your changes to your own table?"),

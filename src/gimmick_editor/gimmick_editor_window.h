@@ -48,6 +48,7 @@ class GimmickEditorWindow : public QMainWindow {
   void showFindings(const QString& heading, const QStringList& findings);
   // Asks what to do with unsaved changes; false when the user keeps editing.
   bool maySetAside();
+  void commitOpenEdit();
   int currentRow() const;
   void selectRow(int row, int column = 0);
   void addRow();

@@ -646,13 +646,20 @@ class GimmickEditorTest : public QObject {
     QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
     QCOMPARE(cell(155, 0), "Buccaneer");
 
+    // Saved with the last note still in its editor: what is typed goes in.
+    QTest::keyClick(view, Qt::Key_End);  // the last column, then back past "Left"
+    QTest::keyClick(view, Qt::Key_Left);
+    QTest::keyClick(view, Qt::Key_Left);
+    QTest::keyClicks(view, "f");
+    QTest::keyClicks(view->findChild<QLineEdit*>("cellEditor"), "rom the crow's nest");
     QVERIFY(window.isWindowModified());
     QTest::keySequence(&window, QKeySequence::Save);
     QVERIFY2(!window.isWindowModified(), qPrintable(message->text()));
     QVERIFY2(source->text().startsWith("Your own table: " + QDir::toNativeSeparators(userPath_)),
              qPrintable(source->text()));
-    QCOMPARE(readFile(userPath_), shipped_.left(155 * gimmick_file::kRecordSize) +
-                                      gimmick_file::record("Buccaneer,Plank Walk,Cannonball,,,,"));
+    QCOMPARE(readFile(userPath_),
+             shipped_.left(155 * gimmick_file::kRecordSize) +
+                 gimmick_file::record("Buccaneer,Plank Walk,Cannonball,,,,from the crow's nest"));
     QCOMPARE(readFile(kProgramDir + "/data.dat"), shipped_);
 
     // The program, started again, reads the user's table first.
