@@ -23,6 +23,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace {
 
 const QString kDataFiles = QStringLiteral("Gimmick tables (*.dat);;All files (*)");
