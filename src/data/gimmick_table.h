@@ -23,6 +23,10 @@ class GimmickTable {
   Gimmick place(int index) const { return index < size() ? gimmicks_[index] : Gimmick{}; }
 
   void append(const Gimmick& gimmick) { gimmicks_.append(gimmick); }
+  void insert(int index, const Gimmick& gimmick) { gimmicks_.insert(index, gimmick); }
+  void removeAt(int index) { gimmicks_.removeAt(index); }
+  // Takes the gimmick at `from` out and puts it back at `to`.
+  void move(int from, int to) { gimmicks_.move(from, to); }
   auto begin() const { return gimmicks_.begin(); }
   auto end() const { return gimmicks_.end(); }
 

@@ -2,29 +2,13 @@
 #include "gimmick_tool/gimmick_source.h"
 
 #include "data/gimmick_file.h"
-#include "data/windows1252.h"
+#include "data/gimmick_record.h"
 
 #include <QList>
 #include <QStringDecoder>
 
 namespace gimmick_source {
 namespace {
-
-constexpr int kCommasNeeded = gimmick_file::kFields - 1;
-
-QString describe(char32_t codePoint) {
-  const QString hex = QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
-  if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0)) return "U+" + hex;
-  return QStringLiteral("\"%1\" (U+%2)").arg(QString::fromUcs4(&codePoint, 1), hex);
-}
-
-// The first character of `text` that Windows-1252 has no byte for.
-QString unencodable(const QString& text) {
-  for (char32_t c : text.toUcs4()) {
-    if (!windows1252::encode(QString::fromUcs4(&c, 1))) return describe(c);
-  }
-  return {};
-}
 
 QList<QByteArray> linesOf(QByteArray source) {
   if (source.startsWith("\xEF\xBB\xBF")) source.remove(0, 3);
@@ -47,8 +31,9 @@ Conversion convert(const QByteArray& source) {
     const auto refuse = [&](const QString& reason) { result.refusals.push_back({number, reason}); };
 
     if (number > gimmick_file::kMaxRecords) {
-      refuse(QStringLiteral("more than %1 lines; the table holds %1 gimmicks")
-                 .arg(gimmick_file::kMaxRecords));
+      refuse(QStringLiteral("more than %1 lines; %2")
+                 .arg(gimmick_file::kMaxRecords)
+                 .arg(gimmick_record::fullTableRefusal()));
       break;
     }
     const QByteArray& line = lines[i];
@@ -62,23 +47,13 @@ Conversion convert(const QByteArray& source) {
       refuse(QStringLiteral("not valid UTF-8"));
       continue;
     }
-    const auto commas = text.count(u',');
-    if (commas < kCommasNeeded) {
-      refuse(QStringLiteral("fewer than six commas (found %1); the seven fields need six")
-                 .arg(commas));
-    }
-    const std::optional<QByteArray> encoded = windows1252::encode(text);
-    if (!encoded) {
-      refuse(QStringLiteral("%1 is not a Windows-1252 character").arg(unencodable(text)));
+    if (const QString why = gimmick_record::commaRefusal(text); !why.isEmpty()) refuse(why);
+    const gimmick_record::Encoding encoded = gimmick_record::encode(text);
+    if (!encoded.refusal.isEmpty()) {
+      refuse(encoded.refusal);
       continue;
     }
-    if (encoded->size() > gimmick_file::kMaxTextLength) {
-      refuse(QStringLiteral("%1 bytes once encoded; a record holds at most %2")
-                 .arg(encoded->size())
-                 .arg(gimmick_file::kMaxTextLength));
-      continue;
-    }
-    result.data += gimmick_file::record(*encoded);
+    result.data += gimmick_file::record(encoded.bytes);
     ++result.records;
   }
   if (!result.refusals.empty()) {

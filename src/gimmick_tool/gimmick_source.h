@@ -4,12 +4,19 @@
 #include <QByteArray>
 #include <QString>
 
+#include "data/gimmick_file.h"
+
 #include <vector>
 
 // The gimmick table's readable source: UTF-8 text, one gimmick a line, the
 // seven fields of a record separated by commas exactly as data.dat holds
 // them. Converting it gives data.dat's bytes, one 128-byte record a line.
 namespace gimmick_source {
+
+// The longest text a table can come from: a byte-order mark, then 156 lines
+// of 126 characters of three UTF-8 bytes each, each ending in CR LF.
+inline constexpr qint64 kLongestText =
+    3 + qint64{gimmick_file::kMaxRecords} * (gimmick_file::kMaxTextLength * 3 + 2);
 
 struct Refusal {
   int line;  // counted from 1

@@ -30,10 +30,7 @@ constexpr int kRefused = 1;
 constexpr int kBadUsage = 2;
 
 constexpr qint64 kTableBytes = qint64{gimmick_file::kMaxRecords} * gimmick_file::kRecordSize;
-// The longest text a table can come from: a byte-order mark, then 156 lines
-// of 126 characters of three UTF-8 bytes each, each ending in CR LF.
-constexpr qint64 kLongestText =
-    3 + qint64{gimmick_file::kMaxRecords} * (gimmick_file::kMaxTextLength * 3 + 2);
+using gimmick_source::kLongestText;
 
 void report(const QString& message) { std::fprintf(stderr, "%s\n", qUtf8Printable(message)); }
 

@@ -142,9 +142,9 @@ class GimmickToolTest : public QObject {
     const QByteArray good = "a,b,c,d,e,f,g\n";
 
     QTest::newRow("127 bytes") << good + QByteArray(121, 'x') + ",,,,,,\n"
-                               << QList<int>{2} << "127 bytes";
+                               << QList<int>{2} << "1 byte over the 126";
     QTest::newRow("127 bytes once encoded") << QString(121, QChar(0xE9)).toUtf8() + ",,,,,,\n"
-                                            << QList<int>{1} << "127 bytes";
+                                            << QList<int>{1} << "1 byte over the 126";
     QTest::newRow("five commas") << good + "a,b,c,d,e,f\n"
                                  << QList<int>{2} << "fewer than six commas (found 5)";
     QTest::newRow("no comma") << QByteArray("Biker\n") << QList<int>{1}
@@ -155,6 +155,8 @@ class GimmickToolTest : public QObject {
         << QString("Łódź,b,c,d,e,f,g\n").toUtf8() << QList<int>{1} << "U+0141";
     QTest::newRow("emoji") << QString::fromUtf8("a,b,c,d,e,f,g \xF0\x9F\x92\xA5\n").toUtf8()
                            << QList<int>{1} << "U+1F4A5";
+    QTest::newRow("carriage return inside a line")
+        << QByteArray("a,b\rc,d,e,f,g,h\n") << QList<int>{1} << "line break";
     QTest::newRow("157 lines") << lines(157) << QList<int>{157} << "more than 156";
     QTest::newRow("200 lines, reported once") << lines(200) << QList<int>{157} << "more than 156";
     QTest::newRow("empty line between") << good + "\n" + good << QList<int>{2} << "empty line";

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "gimmick_editor/gimmick_table_model.h"
+
+#include <QMainWindow>
+#include <QSortFilterProxyModel>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTableView;
+
+// The Gimmick Table Editor's window: the table the program reads, its rows
+// edited in place under the data file's rules, and the files it is read
+// from and written to. Nothing is ever written beside the program; Save
+// writes the user's own table, the one the program reads first.
+class GimmickEditorWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `programDirectory` holds the shipped table, beside the program.
+  explicit GimmickEditorWindow(const QString& programDirectory, QWidget* parent = nullptr);
+
+  GimmickTableModel& model() { return model_; }
+
+  // What each menu entry does once its file is chosen.
+  void openProgramTable();
+  bool openFile(const QString& path);
+  bool importText(const QString& path);
+  bool exportText(const QString& path);
+  bool save();
+  bool saveAs(const QString& path);
+  void backToShippedTable();
+  void tryIt();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* makeAction(const char* name, const QString& text, const QKeySequence& keys);
+  void buildActions();
+  void buildMenus();
+  void buildCentralWidget();
+  bool openData(const QString& path, const QString& description);
+  void say(const QString& message);
+  void showSource(const QString& description, const QString& path);
+  void showFindings(const QString& heading, const QStringList& findings);
+  // Asks what to do with unsaved changes; false when the user keeps editing.
+  bool maySetAside();
+  void commitOpenEdit();
+  int currentRow() const;
+  void selectRow(int row, int column = 0);
+  void addRow();
+  void insertRow();
+  void deleteRow();
+  void moveRow(int offset);
+
+  QString programDirectory_;
+  GimmickTableModel model_;
+  QSortFilterProxyModel filter_;
+  QLabel* source_ = nullptr;
+  QLineEdit* nameFilter_ = nullptr;
+  QTableView* view_ = nullptr;
+  QLabel* message_ = nullptr;
+  QPlainTextEdit* findings_ = nullptr;
+  QLineEdit* triedFinisher_ = nullptr;
+  QLineEdit* triedNote_ = nullptr;
+  QList<QAction*> fileActions_;
+  QList<QAction*> rowActions_;
+};
