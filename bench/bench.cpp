@@ -671,7 +671,7 @@ int runAll(const QString& self) {
     if (!file.open(QIODevice::ReadOnly)) return 1;
     const QByteArray raw = file.readAll();
     reads.push_back(clock.nsecsElapsed() / 1e6);
-    if (raw.isEmpty() || table[1][1].isEmpty()) return 1;
+    if (raw.isEmpty() || table.size() < 2 || table[1].name.isEmpty()) return 1;
   }
   const double loadMs = median(loads);
   const double readMs = median(reads);
