@@ -2,7 +2,8 @@
 // Arbitrary bytes as the gimmick table's text, converted the way
 // `torvak-gimmicks build` converts it. Accepted text gives one whole record a
 // line and exports back to the same text, up to the normalisations the format
-// allows; refused text gives no data at all and names lines the text has.
+// allows; refused text gives no data at all and names lines the text has; a
+// byte-order mark and CR LF line ends change nothing.
 #include "data/gimmick_file.h"
 #include "data/windows1252.h"
 #include "gimmick_tool/gimmick_export.h"
@@ -45,6 +46,25 @@ QByteArray normalised(const QList<QByteArray>& lines) {
   return text;
 }
 
+// The same lines as a Windows editor saves them: a byte-order mark, and CR LF
+// after every line. This reads back to exactly the same lines, whatever they
+// hold (only one CR before each LF is dropped).
+QByteArray windowsForm(const QList<QByteArray>& lines) {
+  QByteArray text("\xEF\xBB\xBF");
+  for (const QByteArray& line : lines) text += line + "\r\n";
+  return text;
+}
+
+bool same(const gimmick_source::Conversion& a, const gimmick_source::Conversion& b) {
+  if (a.data != b.data || a.records != b.records || a.refusals.size() != b.refusals.size())
+    return false;
+  for (std::size_t i = 0; i < a.refusals.size(); ++i) {
+    if (a.refusals[i].line != b.refusals[i].line || a.refusals[i].reason != b.refusals[i].reason)
+      return false;
+  }
+  return true;
+}
+
 // Record `n` (counted from 0) holds line `n`: its length, its text in
 // Windows-1252 and zeros to the end of its 128 bytes.
 void checkRecord(const QByteArray& data, int n, const QByteArray& line) {
@@ -65,6 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   const QList<QByteArray> lines = readLines(text);
   const gimmick_source::Conversion conversion = gimmick_source::convert(text);
+  // The mark and the line ends are not part of the table.
+  check(same(gimmick_source::convert(windowsForm(lines)), conversion));
 
   if (!conversion.refusals.empty()) {
     // Nothing to write, and every refusal names a line of the text, in order.
@@ -88,5 +110,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(exported.refusals.empty());
   check(exported.differences.empty());
   check(exported.text == normalised(lines));
+  check(gimmick_source::convert(exported.text).data == conversion.data);
   return 0;
 }
