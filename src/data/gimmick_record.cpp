@@ -11,16 +11,21 @@ namespace {
 
 constexpr int kCommasNeeded = Gimmick::kFields - 1;
 
+// One character as text. Not QString::fromUcs4, which drops U+FEFF as a
+// byte-order mark.
+QString character(char32_t codePoint) { return QStringView(QChar::fromUcs4(codePoint)).toString(); }
+
+// Controls and invisible marks by their number alone.
 QString describe(char32_t codePoint) {
   const QString hex = QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
-  if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0)) return "U+" + hex;
-  return QStringLiteral("\"%1\" (U+%2)").arg(QString::fromUcs4(&codePoint, 1), hex);
+  if (!QChar::isPrint(codePoint)) return "U+" + hex;
+  return QStringLiteral("\"%1\" (U+%2)").arg(character(codePoint), hex);
 }
 
 // The first character of `text` that Windows-1252 has no byte for.
 QString unencodable(const QString& text) {
   for (char32_t c : text.toUcs4()) {
-    if (!windows1252::encode(QString::fromUcs4(&c, 1))) return describe(c);
+    if (!windows1252::encode(character(c))) return describe(c);
   }
   return {};
 }

@@ -41,7 +41,16 @@ Conversion convert(const QByteArray& source) {
       refuse(QStringLiteral("empty line; an empty record would end the table here"));
       continue;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Only the one before the line's end is dropped; any other would come
+    // back from the data as a line break that no line of text can carry.
+    if (line.contains('\r')) {
+      refuse(QStringLiteral("a carriage return inside the line; a gimmick holds no line break"));
+      continue;
+    }
+    // A byte-order mark counts only at the start of the text: one starting a
+    // later line stays a character (and is refused), not dropped unseen.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString text = utf8(line);
     if (utf8.hasError()) {
       refuse(QStringLiteral("not valid UTF-8"));

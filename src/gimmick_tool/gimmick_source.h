@@ -31,7 +31,8 @@ struct Conversion {
 
 // Lines end at a line feed; one carriage return right before it (or at the
 // end of a last line without one) is dropped, so a file saved on Windows
-// converts the same. A byte-order mark at the start is dropped too.
+// converts the same; any other carriage return refuses its line. A byte-order
+// mark at the start is dropped too.
 Conversion convert(const QByteArray& source);
 
 }  // namespace gimmick_source

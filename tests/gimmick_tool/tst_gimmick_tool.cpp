@@ -162,6 +162,14 @@ class GimmickToolTest : public QObject {
     QTest::newRow("empty line between") << good + "\n" + good << QList<int>{2} << "empty line";
     QTest::newRow("blank line at the end") << good + "\n" << QList<int>{2} << "empty line";
     QTest::newRow("empty Windows line") << good + "\r\n" + good << QList<int>{2} << "empty line";
+    QTest::newRow("carriage return inside a line") << good + "a,b,c,d,e,f,g\rh\n"
+                                                   << QList<int>{2} << "carriage return";
+    QTest::newRow("two carriage returns before the line feed")
+        << QByteArray("a,b,c,d,e,f,g\r\r\n") << QList<int>{1} << "carriage return";
+    QTest::newRow("byte-order mark starting a later line")
+        << good + "\xEF\xBB\xBF" + good << QList<int>{2} << "U+FEFF";
+    QTest::newRow("two byte-order marks")
+        << "\xEF\xBB\xBF\xEF\xBB\xBF" + good << QList<int>{1} << "U+FEFF";
     QTest::newRow("not UTF-8") << good + "Caf\xE9,b,c,d,e,f,g\n" << QList<int>{2} << "UTF-8";
     QTest::newRow("every bad line is reported") << QByteArray("a,b\n") + good + "c,d\n" + good
                                                 << QList<int>{1, 3} << "fewer than six commas";
