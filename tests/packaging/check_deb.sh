@@ -30,18 +30,24 @@ version=$(dpkg-deb -f "$deb" Version)
 doc=usr/share/doc/torvak-utilities
 
 for file in usr/lib/torvak-utilities/torvak-utilities \
+            usr/lib/torvak-utilities/torvak-gimmicks \
+            usr/lib/torvak-utilities/torvak-gimmick-editor \
             usr/share/applications/torvak-utilities.desktop \
+            usr/share/applications/torvak-gimmick-editor.desktop \
             usr/share/icons/hicolor/scalable/apps/torvak-utilities.svg \
             usr/share/metainfo/io.github.torvak.utilities.metainfo.xml \
+            usr/share/metainfo/io.github.torvak.utilities.gimmick_editor.metainfo.xml \
             $doc/copyright $doc/changelog.gz; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 [ -x "$root/usr/lib/torvak-utilities/torvak-utilities" ] || fail "the program is not executable"
 [ -s "$root/usr/lib/torvak-utilities/data.dat" ] || fail "data.dat is not beside the program"
 cmp -s "$root/usr/lib/torvak-utilities/data.dat" "$tree/data.dat" || fail "the packaged data.dat differs"
-link=$(readlink "$root/usr/bin/torvak-utilities") || fail "no torvak-utilities on the PATH"
-[ "$(cd "$root/usr/bin" && realpath -m "$link")" = "$(realpath "$root/usr/lib/torvak-utilities/torvak-utilities")" ] ||
-  fail "/usr/bin/torvak-utilities points at $link"
+for command in torvak-utilities torvak-gimmicks torvak-gimmick-editor; do
+  link=$(readlink "$root/usr/bin/$command") || fail "no $command on the PATH"
+  [ "$(cd "$root/usr/bin" && realpath -m "$link")" = "$(realpath "$root/usr/lib/torvak-utilities/$command")" ] ||
+    fail "/usr/bin/$command points at $link"
+done
 
 # Every command on the PATH has a manual page that knows the package's version.
 for command in "$root"/usr/bin/*; do
@@ -58,8 +64,11 @@ head -n 1 "$root/$doc/copyright" | grep -qxF "Format: https://www.debian.org/doc
   fail "the copyright file is not in the machine-readable format"
 zcat "$root/$doc/changelog.gz" | head -n 1 | grep -q "^torvak-utilities ($version) " ||
   fail "the changelog's newest entry is not version $version"
-release=$(grep -o -m 1 '<release version="[^"]*"' "$root/usr/share/metainfo/io.github.torvak.utilities.metainfo.xml")
-[ "$release" = "<release version=\"$version\"" ] || fail "the metainfo's newest release is not $version: $release"
+for metainfo in "$root"/usr/share/metainfo/*.metainfo.xml; do
+  release=$(grep -o -m 1 '<release version="[^"]*"' "$metainfo")
+  [ "$release" = "<release version=\"$version\"" ] ||
+    fail "the newest release in $(basename "$metainfo") is not $version: $release"
+done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(sed -E 's/ \([^)]*\)//g; s/, /\n/g' <<<"$depends")
@@ -68,8 +77,8 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 \
   grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
 
-desktop-file-validate "$root/usr/share/applications/torvak-utilities.desktop"
-appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.torvak.utilities.metainfo.xml" >/dev/null
+desktop-file-validate "$root"/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null
 
 # lintian warns when it runs as root, which CI does; --allow-root is its own
 # switch for that.
