@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Proves a staged Windows package complete: every DLL that an executable or
+# DLL in it imports is either in the package (beside the program, or beside
+# the importing file) or one that every 64-bit Windows has, so a missing
+# runtime DLL fails the build instead of a player's first start.
+# Usage: check-imports.sh STAGE_DIR
+set -euo pipefail
+stage=$1
+objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
+
+# What the program, Qt and the mingw-w64 runtime import from Windows itself:
+# DLLs in System32 of every Windows since 10, never shipped by a program.
+# msvcrt is Windows' own C runtime, which mingw-w64 builds against.
+system_dlls=(
+  advapi32 authz comdlg32 d2d1 d3d11 d3d9 dwmapi dwrite dxgi gdi32 imm32 kernel32 mpr msvcrt
+  netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm
+  ws2_32 wtsapi32
+)
+
+lower() { tr '[:upper:]' '[:lower:]'; }
+declare -A system=()
+for dll in "${system_dlls[@]}"; do system[$dll.dll]=1; done
+top_dlls=$(find "$stage" -maxdepth 1 -iname '*.dll' -printf '%f\n' | lower)
+
+checked=0 missing=0
+while IFS= read -r -d '' file; do
+  here_dlls=$(find "$(dirname "$file")" -maxdepth 1 -iname '*.dll' -printf '%f\n' | lower)
+  imports=$("$objdump" -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr -d '\r' | lower)
+  [ -n "$imports" ] || { echo "check-imports: ${file#"$stage"/} has no import table" >&2; exit 1; }
+  while IFS= read -r dll; do
+    [ -n "${system[$dll]:-}" ] && continue
+    grep -qxF "$dll" <<<"$top_dlls" && continue
+    grep -qxF "$dll" <<<"$here_dlls" && continue
+    echo "check-imports: ${file#"$stage"/} needs $dll, which the package lacks" >&2
+    missing=$((missing + 1))
+  done <<<"$imports"
+  checked=$((checked + 1))
+done < <(find "$stage" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+
+[ "$checked" -gt 0 ] || { echo "check-imports: no executable in $stage" >&2; exit 1; }
+[ "$missing" -eq 0 ] || exit 1
+echo "check-imports: the $checked executables and DLLs import only DLLs the package or Windows has"
