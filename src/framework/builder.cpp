@@ -41,10 +41,10 @@ void applyFont(QWidget* w, const Font& font) {
   QFont f(QString::fromUtf8(font.face));
   f.setPointSizeF(font.points);
   f.setBold(font.weight == Bold);
-  // Bebas Neue and League Spartan come with several faces of one weight
-  // (Book beside Regular, Medium near it) among which fontconfig picks its
-  // own; by name, every platform draws the face the Windows package bundles.
-  // A family without a face of that name is matched by weight as before.
+  // Debian's Bebas Neue has a Book and a Regular of one weight, and
+  // fontconfig picks Book. Asked for by name, every platform draws the faces
+  // the Windows package bundles; a family without a face of that name is
+  // matched by weight as before.
   f.setStyleName(font.weight == Bold ? QStringLiteral("Bold") : QStringLiteral("Regular"));
   w->setFont(f);
 }
