@@ -9,18 +9,23 @@ set -euo pipefail
 stage=$1
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
 
-# What the program, Qt and the mingw-w64 runtime import from Windows itself:
-# DLLs in System32 of every Windows since 10, never shipped by a program.
-# msvcrt is Windows' own C runtime, which mingw-w64 builds against.
+# What the program, Qt and the mingw-w64 runtime may import from Windows
+# itself: the Windows libraries Qt's Core, Gui, Widgets and windows platform
+# plugin link against, all in System32 of every Windows Qt 6 runs on (10
+# and later) and never shipped by a program. msvcrt is Windows' own C runtime,
+# which Debian's mingw-w64 builds against; api-ms-win-core-synch-l1-2-0 is an
+# API set (WaitOnAddress, for Qt's wait conditions) the loader itself
+# resolves; winspool is a .drv.
 system_dlls=(
-  advapi32 authz comdlg32 d2d1 d3d11 d3d9 dwmapi dwrite dxgi gdi32 imm32 kernel32 mpr msvcrt
-  netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm
-  ws2_32 wtsapi32
+  advapi32.dll api-ms-win-core-synch-l1-2-0.dll authz.dll comdlg32.dll d2d1.dll d3d11.dll
+  d3d9.dll dwmapi.dll dwrite.dll dxgi.dll gdi32.dll imm32.dll kernel32.dll mpr.dll msvcrt.dll
+  netapi32.dll ole32.dll oleaut32.dll shcore.dll shell32.dll shlwapi.dll user32.dll
+  userenv.dll uxtheme.dll version.dll winmm.dll winspool.drv ws2_32.dll wtsapi32.dll
 )
 
 lower() { tr '[:upper:]' '[:lower:]'; }
 declare -A system=()
-for dll in "${system_dlls[@]}"; do system[$dll.dll]=1; done
+for dll in "${system_dlls[@]}"; do system[$dll]=1; done
 top_dlls=$(find "$stage" -maxdepth 1 -iname '*.dll' -printf '%f\n' | lower)
 
 checked=0 missing=0
