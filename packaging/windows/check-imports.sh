@@ -9,18 +9,18 @@ set -euo pipefail
 stage=$1
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
 
-# What the program, Qt and the mingw-w64 runtime may import from Windows
-# itself: the Windows libraries Qt's Core, Gui, Widgets and windows platform
-# plugin link against, all in System32 of every Windows Qt 6 runs on (10
-# and later) and never shipped by a program. msvcrt is Windows' own C runtime,
-# which Debian's mingw-w64 builds against; api-ms-win-core-synch-l1-2-0 is an
-# API set (WaitOnAddress, for Qt's wait conditions) the loader itself
-# resolves; winspool is a .drv.
+# What the program, Qt's Core, Gui, Widgets and windows platform plugin and
+# the mingw-w64 runtime import from Windows itself: DLLs in System32 of every
+# Windows Qt 6 runs on (10 and later), never shipped by a program. msvcrt is
+# Windows' own C runtime, which Debian's mingw-w64 builds against; the
+# api-ms-win-core ones are API sets the loader itself resolves (Qt's wait
+# conditions, and the platform plugin's look-up of the desktop's settings).
 system_dlls=(
-  advapi32.dll api-ms-win-core-synch-l1-2-0.dll authz.dll comdlg32.dll d2d1.dll d3d11.dll
-  d3d9.dll dwmapi.dll dwrite.dll dxgi.dll gdi32.dll imm32.dll kernel32.dll mpr.dll msvcrt.dll
-  netapi32.dll ole32.dll oleaut32.dll shcore.dll shell32.dll shlwapi.dll user32.dll
-  userenv.dll uxtheme.dll version.dll winmm.dll winspool.drv ws2_32.dll wtsapi32.dll
+  advapi32.dll api-ms-win-core-synch-l1-2-0.dll api-ms-win-core-winrt-l1-1-0.dll
+  api-ms-win-core-winrt-string-l1-1-0.dll authz.dll comdlg32.dll d3d11.dll d3d9.dll dwmapi.dll
+  dwrite.dll dxgi.dll gdi32.dll imm32.dll kernel32.dll mpr.dll msvcrt.dll netapi32.dll ole32.dll
+  oleaut32.dll shcore.dll shell32.dll shlwapi.dll user32.dll userenv.dll uxtheme.dll version.dll
+  winmm.dll ws2_32.dll wtsapi32.dll
 )
 
 lower() { tr '[:upper:]' '[:lower:]'; }
