@@ -3,8 +3,9 @@
 # The Windows package, made and proven on Debian: Qt for Windows built once
 # from Debian's own source (scripts/windows-qt.sh), the program, its gimmick
 # tool and the whole test suite cross-compiled with mingw-w64, the suite run
-# under Wine, then build/windows/torvak-utilities-<version>-windows-x64.zip and
-# a screenshot of the zipped program started under Wine on a private X display.
+# under Wine, then build/windows/torvak-utilities-<version>-windows-x64.zip (its
+# imports checked, its checksum in SHA256SUMS beside it) and a screenshot of
+# the zipped program started under Wine on a private X display.
 # Ends with one line: "windows: N passed, M failed".
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -64,10 +65,14 @@ cp "$mingw_runtime/libstdc++-6.dll" "$mingw_runtime/libgcc_s_seh-1.dll" \
 cp "$build"/fonts/* "$stage/fonts/"
 bash packaging/windows/notices.sh "$stage"
 find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+# A DLL the package lacks would fail a player's first start: fail here.
+bash packaging/windows/check-imports.sh "$stage"
 zip="$build/$name.zip"
 rm -f "$zip"
 (cd "$build/package" && zip -qr9 "$zip" "$name")
-echo "$(basename "$zip"): $(du -h "$zip" | cut -f1)"
+# The checksum a player compares with the downloaded zip's (README.txt says how).
+(cd "$build" && sha256sum "$name.zip" >SHA256SUMS)
+echo "$(basename "$zip"): $(du -h "$zip" | cut -f1), SHA256SUMS beside it"
 
 echo "== The zipped program under Wine, with Qt's Windows platform"
 bash packaging/windows/screenshot.sh "$zip" docs/screenshots/windows-MainMenu.png

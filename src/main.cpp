@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.h"
 #include "data/gimmick_table_store.h"
 #include "framework/window_registry.h"
 #include "startup.h"
@@ -6,16 +7,23 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationVersion(QStringLiteral(TORVAK_VERSION));
+  QCoreApplication::setApplicationVersion(QStringLiteral(TORVAK_VERSION));
   QCommandLineParser options;
-  options.setApplicationDescription(QStringLiteral(
-      "A toolbox for people who run a wrestling promotion in a booking game: tournament "
-      "brackets, match winners, random numbers, segment ratings, wrestler names, finishers "
-      "and colour codes, one window at a time."));
-  options.addHelpOption();
-  options.addVersionOption();
+  command_line::describe(options);
+  command_line::answerBeforeWindows(options, argc, argv);
+  if (!command_line::displayNamed(argc, argv)) {
+    std::fputs(
+        "torvak-utilities: no display to open its windows on (neither DISPLAY nor "
+        "WAYLAND_DISPLAY is set)\n",
+        stderr);
+    return 1;
+  }
+
+  QApplication app(argc, argv);
+  // Now with Qt's own options taken out: anything left unknown is refused.
   options.process(app);
 
   // The run's gimmick table: read from data.dat when the menu first loads.

@@ -42,6 +42,11 @@ void applyFont(QWidget* w, const Font& font) {
   QFont f(QString::fromUtf8(font.face));
   f.setPointSizeF(font.points);
   f.setBold(font.weight == Bold);
+  // Debian's Bebas Neue has a Book and a Regular of one weight, and
+  // fontconfig picks Book. Asked for by name, every platform draws the faces
+  // the Windows package bundles; a family without a face of that name is
+  // matched by weight as before.
+  f.setStyleName(font.weight == Bold ? QStringLiteral("Bold") : QStringLiteral("Regular"));
   w->setFont(f);
 }
 

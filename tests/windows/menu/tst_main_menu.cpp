@@ -108,6 +108,35 @@ class MainMenuTest : public QObject {
     QVERIFY2(dialog == "Arial" || dialog == "Liberation Sans", qPrintable(dialog));
   }
 
+  // Bebas Neue has Thin, Light, Book, Regular and Bold; the captions are
+  // drawn in Regular and Bold, the faces the Windows package bundles, on
+  // every platform. Where the named face itself is installed it is used as
+  // it is, whatever its faces are called.
+  void captionFacesAreTheBundledOnes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("Torvak Utilities") << "Label1" << true;
+    QTest::newRow("Tournaments") << "Command1" << true;
+    QTest::newRow("Colour Decoders") << "Command2" << true;
+    QTest::newRow("Standard") << "Command3" << true;
+    QTest::newRow("Randomiser") << "Random" << false;
+    QTest::newRow("Ratings Calculator") << "Command5" << false;
+    QTest::newRow("Wrestler Name Generator") << "Command6" << false;
+    QTest::newRow("Finisher Generator for Gimmicks") << "Command7" << false;
+    QTest::newRow("Random Finisher Generator") << "Command8" << false;
+    QTest::newRow("Credits") << "Command9" << false;
+    QTest::newRow("Quit") << "Command10" << false;
+  }
+
+  void captionFacesAreTheBundledOnes() {
+    QFETCH(QString, name);
+    QFETCH(bool, bold);
+    const QFontInfo face(control("MainMenu", name)->font());
+    if (face.family() == "Showcard Gothic") return;
+    QCOMPARE(face.family(), QString("Bebas Neue"));
+    QCOMPARE(face.styleName(), bold ? QString("Bold") : QString("Regular"));
+  }
+
 #ifdef TORVAK_BUNDLED_FONTS
   // A package that bundles the fallback faces registers them from its own
   // folder, whatever the machine has installed.

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.h"
+
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace command_line {
+
+void describe(QCommandLineParser& options) {
+  options.setApplicationDescription(QStringLiteral(
+      "A toolbox for people who run a wrestling promotion in a booking game: tournament "
+      "brackets, match winners, random numbers, segment ratings, wrestler names, finishers "
+      "and colour codes, one window at a time."));
+  options.addHelpOption();
+  options.addVersionOption();
+}
+
+void answerBeforeWindows(QCommandLineParser& options, int& argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments += QString::fromLocal8Bit(argv[i]);
+  // Qt's own options (-platform, -style, ...) are unknown here: the GUI
+  // takes them, and the reading after it reports what is still unknown.
+  options.parse(arguments);
+  const bool version = options.isSet(QStringLiteral("version"));
+  if (!version && !options.isSet(QStringLiteral("help"))) return;
+  // Printing needs an application object, but only Qt's core: the usage line
+  // names the executable, and a Windows program without a console shows the
+  // text in a message box, as it did when the GUI had started first.
+  QCoreApplication app(argc, argv);
+  if (version) options.showVersion();
+  options.showHelp();
+}
+
+bool displayNamed(int argc, char* argv[]) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  // A platform the user chose (offscreen, vnc, wayland on its default
+  // socket) is left to Qt to open or to refuse.
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray argument(argv[i]);
+    if (argument == "-platform" || argument == "--platform") return true;
+  }
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+  Q_UNUSED(argc);
+  Q_UNUSED(argv);
+  return true;
+#endif
+}
+
+}  // namespace command_line

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The commands in a terminal with no display at all (over ssh, in a container,
+# in a package build): --help and --version answer and exit 0, and the
+# program started without options says in one line that it has no display
+# and exits 1, never a core dump.
+# Usage: check_no_display.sh PROGRAM GIMMICK_TOOL VERSION
+set -uo pipefail
+program=$1 tool=$2 version=$3
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+
+# expect NAME STATUS OUT_PATTERN ERR_LINES COMMAND...: runs the command with
+# no display and no platform named, and checks its exit status, that its
+# standard output matches OUT_PATTERN (an extended regular expression over
+# the whole output, newlines as spaces) and how many lines it writes to
+# standard error.
+expect() {
+  local name=$1 status=$2 pattern=$3 err_lines=$4
+  shift 4
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+    timeout 60 "$@" >"$scratch/out" 2>"$scratch/err"
+  local got=$? problem=
+  local out lines
+  out=$(tr '\n' ' ' <"$scratch/out")
+  lines=$(wc -l <"$scratch/err")
+  [ "$got" -eq "$status" ] || problem="exit status $got, not $status"
+  [[ "$out" =~ $pattern ]] || problem="${problem:+$problem; }output '$out' does not match '$pattern'"
+  [ "$lines" -eq "$err_lines" ] || problem="${problem:+$problem; }$lines lines on standard error, not $err_lines"
+  if [ -n "$problem" ]; then
+    echo "FAIL: $name: $problem" >&2
+    sed 's/^/  stderr: /' "$scratch/err" >&2
+    failures=$((failures + 1))
+  else
+    echo "PASS: $name"
+  fi
+}
+
+usage='^Usage: .*torvak-utilities \[options\] .*-h, --help .*-v, --version '
+expect "program --help" 0 "$usage" 0 "$program" --help
+expect "program -h" 0 "$usage" 0 "$program" -h
+expect "program --version" 0 "^torvak-utilities ${version//./\\.} $" 0 "$program" --version
+expect "program --help with Qt's own option" 0 "$usage" 0 "$program" --help -style Fusion
+expect "program without options" 1 '^$' 1 "$program"
+if ! grep -q 'display' "$scratch/err"; then
+  echo "FAIL: program without options: its line does not name the display" >&2
+  failures=$((failures + 1))
+fi
+expect "gimmick tool --help" 0 '^Usage: .*torvak-gimmicks .*--version ' 0 "$tool" --help
+expect "gimmick tool --version" 0 "^torvak-gimmicks .*${version//./\\.} $" 0 "$tool" --version
+
+[ "$failures" -eq 0 ]
