@@ -32,22 +32,4 @@ void answerBeforeWindows(QCommandLineParser& options, int& argc, char* argv[]) {
   if (version) options.showVersion();
   options.showHelp();
 }
-
-bool displayNamed(int argc, char* argv[]) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-  // A platform the user chose (offscreen, vnc, wayland on its default
-  // socket) is left to Qt to open or to refuse.
-  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
-  for (int i = 1; i < argc; ++i) {
-    const QByteArray argument(argv[i]);
-    if (argument == "-platform" || argument == "--platform") return true;
-  }
-  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-  Q_UNUSED(argc);
-  Q_UNUSED(argv);
-  return true;
-#endif
-}
-
 }  // namespace command_line

@@ -15,9 +15,4 @@ void describe(QCommandLineParser& options);
 // for either; returns otherwise. Needs no application object yet.
 void answerBeforeWindows(QCommandLineParser& options, int& argc, char* argv[]);
 
-// False where the windows certainly have nowhere to go: on a Unix desktop
-// with neither an X nor a Wayland display named and no platform chosen.
-// Starting the GUI there would end the program with a core dump.
-bool displayNamed(int argc, char* argv[]);
-
 }  // namespace command_line

@@ -1,24 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 #include "data/gimmick_table_store.h"
+#include "display_check.h"
 #include "framework/window_registry.h"
 #include "startup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
-#include <cstdio>
-
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(QStringLiteral(TORVAK_VERSION));
   QCommandLineParser options;
   command_line::describe(options);
   command_line::answerBeforeWindows(options, argc, argv);
-  if (!command_line::displayNamed(argc, argv)) {
-    std::fputs(
-        "torvak-utilities: no display to open its windows on (neither DISPLAY nor "
-        "WAYLAND_DISPLAY is set)\n",
-        stderr);
+  if (!display_check::displayNamed(argc, argv)) {
+    display_check::reportNoDisplay("torvak-utilities");
     return 1;
   }
 

@@ -2,6 +2,7 @@
 // torvak-gimmick-editor: the gimmick table in a window.
 //   torvak-gimmick-editor [FILE]
 #include "data/table_location.h"
+#include "display_check.h"
 #include "gimmick_editor/gimmick_editor_window.h"
 
 #include <QApplication>
@@ -60,6 +61,10 @@ std::optional<int> answerOptions(int argc, char* argv[], QString& file) {
 int main(int argc, char* argv[]) {
   QString file;
   if (const std::optional<int> status = answerOptions(argc, argv, file)) return *status;
+  if (!display_check::displayNamed(argc, argv)) {
+    display_check::reportNoDisplay("torvak-gimmick-editor");
+    return 1;
+  }
 
   QApplication app(argc, argv);
   // The program's own name, so the user's own table is the one it reads.

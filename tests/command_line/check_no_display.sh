@@ -4,9 +4,9 @@
 # in a package build): --help and --version answer and exit 0, and the
 # program started without options says in one line that it has no display
 # and exits 1, never a core dump.
-# Usage: check_no_display.sh PROGRAM GIMMICK_TOOL VERSION
+# Usage: check_no_display.sh PROGRAM GIMMICK_TOOL GIMMICK_EDITOR VERSION
 set -uo pipefail
-program=$1 tool=$2 version=$3
+program=$1 tool=$2 editor=$3 version=$4
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failures=0
@@ -45,6 +45,13 @@ expect "program --help with Qt's own option" 0 "$usage" 0 "$program" --help -sty
 expect "program without options" 1 '^$' 1 "$program"
 if ! grep -q 'display' "$scratch/err"; then
   echo "FAIL: program without options: its line does not name the display" >&2
+  failures=$((failures + 1))
+fi
+expect "editor --help" 0 '^Usage: .*torvak-gimmick-editor .*--version ' 0 "$editor" --help
+expect "editor --version" 0 "^torvak-gimmick-editor .*${version//./\\.} $" 0 "$editor" --version
+expect "editor without options" 1 '^$' 1 "$editor"
+if ! grep -q 'display' "$scratch/err"; then
+  echo "FAIL: editor without options: its line does not name the display" >&2
   failures=$((failures + 1))
 fi
 expect "gimmick tool --help" 0 '^Usage: .*torvak-gimmicks .*--version ' 0 "$tool" --help
