@@ -55,8 +55,8 @@ name=torvak-utilities-$version-windows-x64
 stage=$build/package/$name
 rm -rf "$build/package"
 mkdir -p "$stage/platforms" "$stage/fonts"
-cp "$build/torvak-utilities.exe" "$build/data.dat" "$stage/"
-[ -f "$build/torvak-gimmicks.exe" ] && cp "$build/torvak-gimmicks.exe" "$stage/"
+cp "$build/torvak-utilities.exe" "$build/torvak-gimmick-editor.exe" "$build/torvak-gimmicks.exe" \
+  "$build/data.dat" "$stage/"
 for dll in Qt6Core Qt6Gui Qt6Widgets; do cp "$TORVAK_QT_WINDOWS/bin/$dll.dll" "$stage/"; done
 cp "$TORVAK_QT_WINDOWS/plugins/platforms/qwindows.dll" "$stage/platforms/"
 mingw_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
