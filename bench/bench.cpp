@@ -31,6 +31,7 @@
 #include "framework/caption_button.h"
 #include "framework/window.h"
 #include "framework/window_registry.h"
+#include "measure.h"
 #include "startup.h"
 
 #include <QAbstractButton>
@@ -55,6 +56,10 @@
 
 namespace {
 
+using measure::chooseThePlatform;
+using measure::FirstPaint;
+using measure::median;
+
 // The program's windows in this process, owned here as the program's
 // start-up owns them.
 WindowRegistry& programWindows() {
@@ -64,12 +69,6 @@ WindowRegistry& programWindows() {
 
 constexpr int kRuns = 21;        // start-ups of each kind; a warm-up round comes first
 constexpr int kSwitchRuns = 21;  // rounds of each tool's switches
-
-double median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 long peakResidentKb() {
   QFile status(QStringLiteral("/proc/self/status"));
@@ -87,29 +86,6 @@ double cpuMilliseconds() {
   return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
          (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
-
-// The offscreen platform where Qt would find no display to draw on.
-void chooseThePlatform() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-}
-
-// Reports, once, when a top-level window is first painted.
-class FirstPaint : public QObject {
- public:
-  bool painted = false;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow()) {
-      painted = true;
-    }
-    return false;
-  }
-};
 
 // Returns once the paint has been delivered and the events it came with
 // (the window's whole repaint and its flush) are done.

@@ -11,6 +11,7 @@
 #include "data/table_location.h"
 #include "framework/window_registry.h"
 #include "gimmick_editor/gimmick_editor_window.h"
+#include "measure.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -25,35 +26,12 @@
 
 namespace {
 
+using measure::chooseThePlatform;
+using measure::FirstPaint;
+using measure::median;
+
 constexpr int kRuns = 21;
 constexpr int kEdits = 2001;
-
-double median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-void chooseThePlatform() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-}
-
-class FirstPaint : public QObject {
- public:
-  bool painted = false;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow()) {
-      painted = true;
-    }
-    return false;
-  }
-};
 
 // Both children read the shipped table beside them: the test mode keeps a
 // user's own table out of the figures.

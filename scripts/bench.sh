@@ -10,6 +10,7 @@ bash scripts/setup.sh
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 bench=build/bench/torvak-bench
+editor_bench=build/bench/torvak-editor-bench
 
 status=0
 
@@ -17,9 +18,13 @@ echo
 if [ -n "${QT_QPA_PLATFORM:-}${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "== On this session's display"
   "$bench" || status=$?
+  echo "== The gimmick table editor, on this session's display"
+  "$editor_bench" || status=$?
 else
   echo "== No display: on the offscreen platform"
   QT_QPA_PLATFORM=offscreen "$bench" || status=$?
+  echo "== The gimmick table editor, on the offscreen platform"
+  QT_QPA_PLATFORM=offscreen "$editor_bench" || status=$?
 fi
 
 if ! command -v Xvfb >/dev/null; then
