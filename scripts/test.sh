@@ -23,7 +23,7 @@ cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs" | tee -a "$log"
 
-echo "== Fuzzing the data file loader and the number reader"
+echo "== Fuzzing the data file loader, the gimmick table text and the number reader"
 bash scripts/fuzz.sh 60
 
 # Both suites passed (set -o pipefail stops the script otherwise): one line
