@@ -42,18 +42,20 @@ expect "program --help" 0 "$usage" 0 "$program" --help
 expect "program -h" 0 "$usage" 0 "$program" -h
 expect "program --version" 0 "^torvak-utilities ${version//./\\.} $" 0 "$program" --version
 expect "program --help with Qt's own option" 0 "$usage" 0 "$program" --help -style Fusion
-expect "program without options" 1 '^$' 1 "$program"
-if ! grep -q 'display' "$scratch/err"; then
-  echo "FAIL: program without options: its line does not name the display" >&2
-  failures=$((failures + 1))
-fi
+# expect_no_display NAME COMMAND: started with no options and no display,
+# the command exits 1 with one line on standard error that names the display.
+expect_no_display() {
+  expect "$1 without options" 1 '^$' 1 "$2"
+  if ! grep -q 'display' "$scratch/err"; then
+    echo "FAIL: $1 without options: its line does not name the display" >&2
+    failures=$((failures + 1))
+  fi
+}
+
+expect_no_display program "$program"
 expect "editor --help" 0 '^Usage: .*torvak-gimmick-editor .*--version ' 0 "$editor" --help
 expect "editor --version" 0 "^torvak-gimmick-editor .*${version//./\\.} $" 0 "$editor" --version
-expect "editor without options" 1 '^$' 1 "$editor"
-if ! grep -q 'display' "$scratch/err"; then
-  echo "FAIL: editor without options: its line does not name the display" >&2
-  failures=$((failures + 1))
-fi
+expect_no_display editor "$editor"
 expect "gimmick tool --help" 0 '^Usage: .*torvak-gimmicks .*--version ' 0 "$tool" --help
 expect "gimmick tool --version" 0 "^torvak-gimmicks .*${version//./\\.} $" 0 "$tool" --version
 
