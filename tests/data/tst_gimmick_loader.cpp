@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/gimmick_file.h"
-#include "data/gimmick_loader.h"
 #include "data/gimmick_table_store.h"
-#include "data/windows1252.h"
+#include "data/table_file.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -13,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -191,8 +191,10 @@ class GimmickLoaderTest : public QObject {
     QCOMPARE(file.write(bytes), bytes.size());
   }
 
-  QByteArray fileBytes() {
-    QFile file(path());
+  QByteArray fileBytes() const { return fileBytes(path()); }
+
+  static QByteArray fileBytes(const QString& path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
     return file.readAll();
   }
@@ -410,14 +412,84 @@ class GimmickLoaderTest : public QObject {
     if (text.count(',') < 6)
       QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fewer than six commas"));
     const GimmickTable table = load();
+    QCOMPARE(table.size(), 2);  // loading went on
     const Gimmick& first = table[0];
     QCOMPARE(first.name, fields[0]);
     for (int k = 0; k < Gimmick::kFinishers; ++k) {
       QCOMPARE(first.finishers[k].move, fields[1 + k]);
       QCOMPARE(first.finishers[k].note, fields[4 + k]);
     }
-    QCOMPARE(table[1].name, QString("G1"));  // loading went on
+    QCOMPARE(table[1].name, QString("G1"));
     QCOMPARE(first.recordText(), QString(fields.join(u',')));
+  }
+
+  // The one writer, behind the tool's build and every save of the editor:
+  // what stands at data.dat (or where its folder should be), and what a
+  // write makes of it. Only nothing, a file or a link to one is written, and
+  // whole; anything else is left exactly as it was. No row links to a device:
+  // a writer that lost its check would replace the device itself.
+  void written_data() {
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("failure");  // empty when written
+    QTest::addColumn<QString>("reason");   // a pattern
+    const auto row = [](const char* what, const char* failure, const char* reason) {
+      QTest::newRow(what) << QString(what) << QString(failure) << QString(reason);
+    };
+    row("nothing", "", "");
+    row("a file", "", "");
+    row("a missing folder", "", "");
+    row("a file where the folder should be", "folder", "home$");
+    row("a directory", "not a file", "^it is a directory, not a file$");
+#ifdef Q_OS_UNIX
+    row("a link to a file", "", "");
+    row("a named pipe", "not a file", "^it is a named pipe, not a file$");
+    row("a socket", "not a file", "^it is a socket, not a file$");
+    row("a link that leads nowhere", "not a file", "^it is a link that leads nowhere$");
+    row("a link in a loop", "not a file", "^it is a link that leads round in a loop$");
+#endif
+#ifdef TORVAK_READ_ONLY_FOLDERS
+    row("a read-only folder", "write", ".");
+#endif
+  }
+
+  void written() {
+    QFETCH(QString, what);
+    QFETCH(QString, failure);
+    QFETCH(QString, reason);
+    QTemporaryDir here(dir_.filePath("XXXXXX"));
+    const QString folder = here.filePath("home");
+    const QString path = folder + "/data.dat";
+    if (what == "a file where the folder should be") {
+      QVERIFY(makeAt(folder, "a file", "not a folder"));
+    } else if (what != "a missing folder") {
+      QVERIFY(QDir().mkdir(folder));
+      QVERIFY2(makeAt(path, what == "a read-only folder" ? "nothing" : what, records(1)),
+               qPrintable("could not make " + what));
+    }
+    if (what == "a read-only folder") QVERIFY(makeReadOnly(folder));
+    const QString before = fingerprint(path);
+    const QString folderBefore = fingerprint(folder);
+    const QByteArray bytes = records(3);
+
+    const table_file::Written written = table_file::write(
+        path, bytes,
+        what.contains("folder") ? table_file::Folder::Create : table_file::Folder::MustExist);
+    if (what == "a read-only folder") makeWritable(folder);
+
+    using Failure = table_file::Written::Failure;
+    const QMap<QString, Failure> failures = {{"", Failure::None},
+                                             {"folder", Failure::Folder},
+                                             {"not a file", Failure::NotAFile},
+                                             {"write", Failure::Write}};
+    QCOMPARE(written.failure, failures.value(failure));
+    QVERIFY2(written.reason.contains(QRegularExpression(reason)), qPrintable(written.reason));
+    if (failure.isEmpty()) {
+      QCOMPARE(fileBytes(path), bytes);
+      QCOMPARE(QFileInfo(path).isSymLink(), what == "a link to a file");
+    } else {
+      QCOMPARE(fingerprint(path), before);
+      QCOMPARE(fingerprint(folder), folderBefore);
+    }
   }
 
   void readsOnlyOnce() {
