@@ -360,7 +360,7 @@ void GimmickEditorWindow::backToShippedTable() {
                          "Move your own table to the wastebasket, so that the program reads the "
                          "shipped table again?\n\n%1")
                          .arg(shown(userPath));
-  if (isWindowModified()) question += QStringLiteral("\n\nYour unsaved changes will be lost.");
+  if (document_.isModified()) question += QStringLiteral("\n\nYour unsaved changes will be lost.");
   if (QMessageBox::question(this, QStringLiteral("Back to the shipped table"), question,
                             QMessageBox::Yes | QMessageBox::Cancel,
                             QMessageBox::Cancel) != QMessageBox::Yes) {
@@ -405,7 +405,7 @@ void GimmickEditorWindow::closeEvent(QCloseEvent* event) {
 
 bool GimmickEditorWindow::maybeSave() {
   commitOpenEdit();
-  if (model().undoStack()->isClean()) return true;
+  if (!document_.isModified()) return true;
   QMessageBox ask(QMessageBox::Warning, QStringLiteral("Unsaved changes"),
                   QStringLiteral("Save your changes to your own table?"),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);

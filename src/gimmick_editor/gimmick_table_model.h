@@ -25,6 +25,7 @@ class GimmickTableModel : public QAbstractTableModel {
 
   const GimmickTable& table() const { return table_; }
   QUndoStack* undoStack() { return &undoStack_; }
+  const QUndoStack* undoStack() const { return &undoStack_; }
 
   // A new document: the table replaced, its history forgotten, nothing to
   // save.

@@ -37,6 +37,9 @@ class TableDocument {
   const GimmickTableModel& model() const { return model_; }
   Which which() const { return which_; }
   const QString& path() const { return path_; }
+  // Changed since it was opened or last saved: its history is not where it
+  // was then.
+  bool isModified() const { return !model_.undoStack()->isClean(); }
 
   // The table the program reads: the user's own when anything stands at its
   // path, otherwise the shipped one. One that cannot be opened gives an empty
