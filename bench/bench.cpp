@@ -26,7 +26,6 @@
 
 // The program's side: its start-up, its window registry, its data file.
 #include "data/gimmick_file.h"
-#include "data/gimmick_loader.h"
 #include "data/gimmick_table_store.h"
 #include "framework/caption_button.h"
 #include "framework/window.h"
@@ -523,11 +522,11 @@ double bareSwitch() {
 
 QByteArray fullDataFile() {
   QByteArray bytes;
-  for (int n = 1; n <= gimmick_file::kMaxRecords; ++n) {
+  for (int n = 1; n <= GimmickTable::kPlaces; ++n) {
     QByteArray text = "Gimmick " + QByteArray::number(n) +
                       ",Finisher One,Finisher Two,"
                       "Finisher Three,off the top rope,from the apron,after a run, at speed";
-    bytes += gimmick_file::record(text.left(gimmick_file::kMaxTextLength));
+    bytes += gimmick_file::record(text.left(gimmick_record::kMaxBytes));
   }
   return bytes;
 }

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as data.dat, loaded the way the program loads it. Beyond
-// not crashing: row 0 and field 0 stay empty, no record holds more text than
-// a record can, nothing is filled from the first empty record on, and the
-// file on disk is exactly as it was.
+// not crashing: no gimmick holds more text than a record can, nothing is
+// read from the first empty record on, and the file on disk is exactly as it
+// was.
 #include "data/gimmick_file.h"
-#include "data/gimmick_loader.h"
-#include "data/gimmick_table.h"
+#include "data/gimmick_table_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,12 +24,12 @@ void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 // The first record, counted from 1, that reads as empty: length 0 or wholly
 // past the end of the bytes. Loading may stop earlier, never later.
 int firstEmptyRecord(const QByteArray& bytes) {
-  for (int n = 1; n <= gimmick_file::kMaxRecords; ++n) {
+  for (int n = 1; n <= GimmickTable::kPlaces; ++n) {
     const qsizetype offset = qsizetype{n - 1} * gimmick_file::kRecordSize;
     if (offset >= bytes.size()) return n;
     if (offset + 1 < bytes.size() && bytes[offset] == 0 && bytes[offset + 1] == 0) return n;
   }
-  return gimmick_file::kMaxRecords + 1;
+  return GimmickTable::kPlaces + 1;
 }
 
 }  // namespace
@@ -61,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // a record with fewer than six commas gets the missing ones.)
     qsizetype characters = 0;
     for (int f = 0; f < Gimmick::kFields; ++f) characters += gimmick.field(f).size();
-    check(characters <= gimmick_file::kMaxTextLength);
+    check(characters <= gimmick_record::kMaxBytes);
   }
 
   QFile file(path);

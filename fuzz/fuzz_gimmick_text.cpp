@@ -5,9 +5,7 @@
 // allows; refused text gives no data at all and names lines the text has; a
 // byte-order mark and CR LF line ends change nothing.
 #include "data/gimmick_file.h"
-#include "data/windows1252.h"
-#include "gimmick_tool/gimmick_export.h"
-#include "gimmick_tool/gimmick_source.h"
+#include "data/gimmick_text.h"
 
 #include <QList>
 
@@ -55,7 +53,7 @@ QByteArray windowsForm(const QList<QByteArray>& lines) {
   return text;
 }
 
-bool same(const gimmick_source::Conversion& a, const gimmick_source::Conversion& b) {
+bool same(const gimmick_text::Conversion& a, const gimmick_text::Conversion& b) {
   if (a.data != b.data || a.records != b.records || a.refusals.size() != b.refusals.size())
     return false;
   for (std::size_t i = 0; i < a.refusals.size(); ++i) {
@@ -73,8 +71,9 @@ void checkRecord(const QByteArray& data, int n, const QByteArray& line) {
   check(record.size() == gimmick_file::kRecordSize);
   const int length =
       static_cast<unsigned char>(record[0]) | (static_cast<unsigned char>(record[1]) << 8);
-  check(length >= 1 && length <= gimmick_file::kMaxTextLength);
-  check(windows1252::decode(QByteArrayView(record).sliced(2, length)) == QString::fromUtf8(line));
+  check(length >= 1 && length <= gimmick_record::kMaxBytes);
+  check(gimmick_record::decode(QByteArrayView(record).sliced(2, length)) ==
+        QString::fromUtf8(line));
   const QByteArray padding = record.sliced(2 + length);
   check(padding.count('\0') == padding.size());
 }
@@ -84,16 +83,16 @@ void checkRecord(const QByteArray& data, int n, const QByteArray& line) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   const QList<QByteArray> lines = readLines(text);
-  const gimmick_source::Conversion conversion = gimmick_source::convert(text);
+  const gimmick_text::Conversion conversion = gimmick_text::convert(text);
   // The mark and the line ends are not part of the table.
-  check(same(gimmick_source::convert(windowsForm(lines)), conversion));
+  check(same(gimmick_text::convert(windowsForm(lines)), conversion));
 
   if (!conversion.refusals.empty()) {
     // Nothing to write, and every refusal names a line of the text, in order.
     check(conversion.data.isEmpty());
     check(conversion.records == 0);
     int previous = 1;
-    for (const gimmick_source::Refusal& refusal : conversion.refusals) {
+    for (const gimmick_text::Refusal& refusal : conversion.refusals) {
       check(refusal.line >= previous && refusal.line <= lines.size());
       check(!refusal.reason.isEmpty());
       previous = refusal.line;
@@ -106,10 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int n = 0; n < lines.size(); ++n) checkRecord(conversion.data, n, lines[n]);
 
   // A file the program loads fully, and the same text once exported.
-  const gimmick_export::Export exported = gimmick_export::exportText(conversion.data);
+  const gimmick_text::Export exported = gimmick_text::exportText(conversion.data);
   check(exported.refusals.empty());
   check(exported.differences.empty());
   check(exported.text == normalised(lines));
-  check(gimmick_source::convert(exported.text).data == conversion.data);
+  check(gimmick_text::convert(exported.text).data == conversion.data);
   return 0;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -30,6 +32,9 @@ struct Gimmick {
   const QString& field(int index) const;
   QString& field(int index);
 
+  // The finisher a roll of 1 to kFinishers picks, with its note.
+  const Finisher& finisher(int roll) const { return finishers[roll - 1]; }
+
   // Splits a record's text at its first six commas: the last note keeps any
   // further commas, nothing is trimmed, and a text with fewer commas fills
   // the fields it has and leaves the rest empty.
@@ -38,3 +43,48 @@ struct Gimmick {
   // The seven fields joined by commas, as a record holds them.
   QString recordText() const;
 };
+
+// What a record's text may hold, for everything that writes one: the table
+// tool's build and the gimmick table editor check by these rules and report
+// in these words. The text is Windows-1252, one byte a character; Qt decodes
+// it only where it was built with ICU, so the code page is carried here.
+namespace gimmick_record {
+
+// The most bytes a record's text holds, its six commas included.
+inline constexpr int kMaxBytes = 126;
+
+struct Encoding {
+  QByteArray bytes;  // the record's text in Windows-1252; empty when refused
+  QString refusal;   // empty when the text can be a record's
+};
+
+// A record's text as the program reads it: every byte a character.
+QString decode(QByteArrayView bytes);
+
+// A record's whole text: every character must exist in Windows-1252, no
+// line break, at most 126 bytes once encoded.
+Encoding encode(const QString& text);
+
+// A gimmick's record: no comma in the name or a move or the first two
+// notes (the last note keeps everything after the sixth comma), then its
+// text as above.
+Encoding encode(const Gimmick& gimmick);
+
+// As above, but a line break is kept: a record loaded from a file may hold
+// one, and the program reads it, so a save writes it back as it came; only a
+// new one is refused.
+Encoding encodeAsLoaded(const Gimmick& gimmick);
+
+// Why `value` cannot be field `field` (in record order) of a record: only
+// the last field may hold a comma. Empty when it can.
+QString fieldRefusal(int field, const QString& value);
+
+// Why a line of text cannot be split into a record's seven fields: it needs
+// six commas. Empty when it can.
+QString commaRefusal(const QString& text);
+
+// How many of the 126 bytes the gimmick's record leaves; below 0 when it is
+// over.
+int bytesLeft(const Gimmick& gimmick);
+
+}  // namespace gimmick_record

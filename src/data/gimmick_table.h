@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <optional>
+
 // The gimmicks of a run, in the order of the data file's records: at most
 // kPlaces of them. The gimmick window always offers all kPlaces places; a
 // place past the last gimmick is an empty one.
@@ -21,6 +23,18 @@ class GimmickTable {
   Gimmick& operator[](int index) { return gimmicks_[index]; }
   // Place `index` (0 to kPlaces - 1): the gimmick there, or an empty one.
   Gimmick place(int index) const { return index < size() ? gimmicks_[index] : Gimmick{}; }
+
+  // The first place whose name is `name` exactly, capitals and blanks
+  // included: a later gimmick of the same name is never the one used. An
+  // empty name finds the first empty place of a table that is not full.
+  std::optional<int> firstPlaceNamed(const QString& name) const;
+  // What a roll of 1 to Gimmick::kFinishers gives at `place`: that finisher
+  // of the gimmick there, with its note.
+  Finisher finisher(int place, int roll) const { return this->place(place).finisher(roll); }
+
+  // Why a table cannot take another gimmick: "the table holds at most 156
+  // gimmicks".
+  static QString fullRefusal();
 
   void append(const Gimmick& gimmick) { gimmicks_.append(gimmick); }
   void insert(int index, const Gimmick& gimmick) { gimmicks_.insert(index, gimmick); }

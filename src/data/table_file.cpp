@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSet>
 
 #ifdef Q_OS_UNIX
@@ -140,6 +141,21 @@ QString createEmpty(const QString& path) {
   QFile created(path);
   if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
     return QStringLiteral("could not create it (%1)").arg(created.errorString());
+  }
+  return {};
+}
+
+Written write(const QString& path, const QByteArray& bytes, Folder folder) {
+  if (folder == Folder::Create) {
+    const QString made = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(made)) return {Written::Failure::Folder, QDir::toNativeSeparators(made)};
+  }
+  const Inspection look = inspect(path);
+  if (look.kind == Inspection::Kind::Refused) return {Written::Failure::NotAFile, look.reason};
+  QSaveFile output(path);
+  if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() ||
+      !output.commit()) {
+    return {Written::Failure::Write, output.errorString()};
   }
   return {};
 }

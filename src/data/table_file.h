@@ -4,10 +4,11 @@
 #include <QByteArray>
 #include <QString>
 
-// Reading a gimmick table file so that nothing a folder can hold stops the
-// program or the table tool: only a regular file, or a link to one, is
-// opened; it is opened read-only in a way that never waits; at most `limit`
-// bytes are read. Nothing here writes, replaces or touches what exists.
+// A gimmick table's file on disk, read so that nothing a folder can hold
+// stops the program, the table tool or the editor: only a regular file, or
+// a link to one, is opened; it is opened read-only in a way that never
+// waits; at most `limit` bytes are read. Reading never writes, replaces or
+// touches what exists; the one writer replaces a file whole or not at all.
 namespace table_file {
 
 // What stands at a path, as far as reading a table goes.
@@ -42,5 +43,22 @@ Contents read(const QString& path, qint64 limit);
 // anything that appeared meanwhile. Empty when done; otherwise the clause
 // for a warning line.
 QString createEmpty(const QString& path);
+
+// Whether the folder of the file is made first when it is missing (the
+// user's own data folder is).
+enum class Folder { MustExist, Create };
+
+struct Written {
+  enum class Failure { None, Folder, NotAFile, Write };
+  Failure failure = Failure::None;
+  // Folder: the folder that could not be made, as the system writes paths;
+  // NotAFile: "it is a directory, not a file", ...; Write: the system's words.
+  QString reason;
+};
+
+// Writes `bytes` to `path` whole or not at all (through QSaveFile), and only
+// over nothing, a file or a link to one: the table tool's build and every
+// save of the editor.
+Written write(const QString& path, const QByteArray& bytes, Folder folder = Folder::MustExist);
 
 }  // namespace table_file

@@ -9,16 +9,13 @@
 #include <QStandardPaths>
 
 namespace table_location {
-namespace {
-
-constexpr qint64 kTableBytes = qint64{gimmick_file::kMaxRecords} * gimmick_file::kRecordSize;
-
-}  // namespace
 
 void nameApplication() {
   QCoreApplication::setOrganizationName(QString());
   QCoreApplication::setApplicationName(QStringLiteral("Torvak Utilities"));
 }
+
+QString programDirectory() { return QCoreApplication::applicationDirPath(); }
 
 QString userTablePath() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -43,7 +40,7 @@ ChosenTable readTable(const QString& userPath, const QString& programDirectory) 
     }
     return table;
   }
-  const table_file::Contents contents = table_file::read(choice.path, kTableBytes);
+  const table_file::Contents contents = table_file::read(choice.path, gimmick_file::kTableBytes);
   if (!contents.opened) {
     warn(contents.problem + QStringLiteral("; no gimmicks loaded"));
   } else if (!contents.problem.isEmpty()) {

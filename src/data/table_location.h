@@ -6,16 +6,21 @@
 #include <QStringList>
 
 // Where the gimmick table lives. A user's own table, in the per-user data
-// folder, comes first; the table beside the program is read otherwise. The
-// program and the table tool both ask here, so they always agree.
+// folder, comes first; the table beside the program, the shipped one, is
+// read otherwise. The program, the table tool and the editor all ask here,
+// so they always agree.
 namespace table_location {
 
 inline constexpr auto kFileName = "data.dat";
 
 // Names the application as QStandardPaths sees it. Called first thing by
-// both the program and the tool; the name is also the title a window falls
-// back on, so it stays the program's own name.
+// the program, the table tool and the editor; the name is also the title a
+// window falls back on, so it stays the program's own name.
 void nameApplication();
+
+// The folder of the shipped data.dat: the folder of the running program's
+// own executable.
+QString programDirectory();
 
 // data.dat in the per-user data folder (QStandardPaths::AppDataLocation),
 // whether or not it exists; empty when the system has no such folder.

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gimmick_editor/gimmick_editor_window.h"
 
-#include "data/table_file.h"
 #include "data/table_location.h"
 #include "gimmick_editor/gimmick_field_delegate.h"
-#include "gimmick_editor/table_document.h"
 #include "rules/shared_random.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,25 +31,41 @@ const QString kTextFiles = QStringLiteral("Gimmick text (*.txt);;All files (*)")
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
+QString describe(TableDocument::Which which) {
+  switch (which) {
+    case TableDocument::Which::None:
+      return QStringLiteral("No table yet; the program would start with an empty one at");
+    case TableDocument::Which::UserTable:
+      return QStringLiteral("Your own table");
+    case TableDocument::Which::ShippedTable:
+      return QStringLiteral("The shipped table");
+    case TableDocument::Which::OpenedFile:
+      return QStringLiteral("Opened");
+    case TableDocument::Which::SavedAs:
+      return QStringLiteral("Saved as");
+  }
+  return {};
+}
+
 }  // namespace
 
 GimmickEditorWindow::GimmickEditorWindow(const QString& programDirectory, QWidget* parent)
-    : QMainWindow(parent), programDirectory_(programDirectory) {
+    : QMainWindow(parent), document_(programDirectory) {
   setObjectName(QStringLiteral("GimmickEditor"));
   setWindowTitle(QStringLiteral("Gimmick Table Editor[*]"));
   setWindowIcon(QIcon(QStringLiteral(":/torvak-gimmick-editor.png")));
-  filter_.setSourceModel(&model_);
+  filter_.setSourceModel(&model());
   filter_.setFilterKeyColumn(0);
   filter_.setFilterCaseSensitivity(Qt::CaseInsensitive);
   buildActions();
   buildMenus();
   buildCentralWidget();
 
-  connect(model_.undoStack(), &QUndoStack::cleanChanged, this,
+  connect(model().undoStack(), &QUndoStack::cleanChanged, this,
           [this](bool clean) { setWindowModified(!clean); });
   // A change that went in makes any refusal before it old news.
-  connect(model_.undoStack(), &QUndoStack::indexChanged, this, [this] { say({}); });
-  connect(&model_, &GimmickTableModel::refused, this, &GimmickEditorWindow::say);
+  connect(model().undoStack(), &QUndoStack::indexChanged, this, [this] { say({}); });
+  connect(&model(), &GimmickTableModel::refused, this, &GimmickEditorWindow::say);
   resize(1200, 600);
 }
 
@@ -77,7 +90,7 @@ void GimmickEditorWindow::buildActions() {
   };
   QAction* open = makeAction("actionOpen", QStringLiteral("&Open..."), QKeySequence::Open);
   connect(open, &QAction::triggered, this, [this, chooseThen] {
-    if (!maySetAside()) return;
+    if (!maybeSave()) return;
     chooseThen(QStringLiteral("Open a gimmick table"), kDataFiles, false,
                [this](const QString& path) { openFile(path); })();
   });
@@ -107,11 +120,11 @@ void GimmickEditorWindow::buildActions() {
   fileActions_ = {open,         import,  exportAction, nullptr, saveAction,
                   saveAsAction, nullptr, back,         nullptr, quit};
 
-  QAction* undo = model_.undoStack()->createUndoAction(this, QStringLiteral("&Undo"));
+  QAction* undo = model().undoStack()->createUndoAction(this, QStringLiteral("&Undo"));
   undo->setObjectName(QStringLiteral("actionUndo"));
   undo->setShortcut(QKeySequence::Undo);
   QMainWindow::addAction(undo);
-  QAction* redo = model_.undoStack()->createRedoAction(this, QStringLiteral("&Redo"));
+  QAction* redo = model().undoStack()->createRedoAction(this, QStringLiteral("&Redo"));
   redo->setObjectName(QStringLiteral("actionRedo"));
   redo->setShortcut(QKeySequence::Redo);
   QMainWindow::addAction(redo);
@@ -246,62 +259,51 @@ void GimmickEditorWindow::buildCentralWidget() {
 }
 
 void GimmickEditorWindow::openProgramTable() {
-  const QString userPath = table_location::userTablePath();
-  const table_location::Choice choice = table_location::chooseTable(userPath, programDirectory_);
-  const QString description = choice.createWhenMissing ? QStringLiteral("The shipped table")
-                                                       : QStringLiteral("Your own table");
-  if (!table_file::isPresent(choice.path)) {
-    model_.setTable({});
-    showSource(QStringLiteral("No table yet; the program would start with an empty one at"),
-               choice.path);
+  const TableDocument::Opened opened = document_.openProgramTable();
+  if (document_.which() == TableDocument::Which::None) {
+    showSource();
     showFindings({}, {});
     return;
   }
-  if (!openData(choice.path, description)) {
-    model_.setTable({});
-    showSource(description, choice.path);
-  }
+  if (!showOpened(opened, document_.path())) showSource();
 }
 
 bool GimmickEditorWindow::openFile(const QString& path) {
-  return openData(path, QStringLiteral("Opened"));
+  return showOpened(document_.open(path), path);
 }
 
-bool GimmickEditorWindow::openData(const QString& path, const QString& description) {
-  const table_document::Opened opened = table_document::openData(path);
+bool GimmickEditorWindow::showOpened(const TableDocument::Opened& opened, const QString& path) {
   if (!opened.opened) {
     say(QStringLiteral("Could not open %1: %2.").arg(shown(path), opened.problem));
     return false;
   }
-  model_.setTable(opened.table);
-  showSource(description, path);
+  showSource();
   showFindings(QStringLiteral("The program reads this file differently from its bytes; a save "
                               "writes the table as shown here:"),
                opened.findings);
-  say(QStringLiteral("%1 gimmicks.").arg(opened.table.size()));
+  say(QStringLiteral("%1 gimmicks.").arg(model().rowCount()));
   return true;
 }
 
 bool GimmickEditorWindow::importText(const QString& path) {
-  const table_document::Opened imported = table_document::importText(path);
+  const TableDocument::Opened imported = document_.importText(path);
   if (!imported.opened) {
     say(QStringLiteral("Nothing imported from %1: %2.").arg(shown(path), imported.problem));
     showFindings(QStringLiteral("Refused lines:"), imported.findings);
     return false;
   }
-  model_.replaceTable(imported.table, QStringLiteral("import %1").arg(shown(path)));
   showFindings({}, {});
-  say(QStringLiteral("Imported %1 gimmicks from %2.").arg(imported.table.size()).arg(shown(path)));
+  say(QStringLiteral("Imported %1 gimmicks from %2.").arg(model().rowCount()).arg(shown(path)));
   return true;
 }
 
 bool GimmickEditorWindow::exportText(const QString& path) {
   commitOpenEdit();
-  if (const QString why = table_document::exportText(model_.table(), path); !why.isEmpty()) {
+  if (const QString why = document_.exportText(path); !why.isEmpty()) {
     say(QStringLiteral("Nothing exported to %1: %2.").arg(shown(path), why));
     return false;
   }
-  say(QStringLiteral("Exported %1 gimmicks to %2.").arg(model_.table().size()).arg(shown(path)));
+  say(QStringLiteral("Exported %1 gimmicks to %2.").arg(model().rowCount()).arg(shown(path)));
   return true;
 }
 
@@ -321,50 +323,50 @@ bool GimmickEditorWindow::save() {
     say(QStringLiteral("This system has no per-user data folder: use Save As."));
     return false;
   }
-  if (const QString why = table_document::saveData(model_.table(), path, true); !why.isEmpty()) {
-    say(QStringLiteral("Nothing saved to %1: %2. Your edits are kept.").arg(shown(path), why));
-    return false;
-  }
-  model_.undoStack()->setClean();
-  showSource(QStringLiteral("Your own table"), path);
-  showFindings({}, {});
-  say(QStringLiteral("Saved %1 gimmicks to your own table; the program reads it at its next start.")
-          .arg(model_.table().size()));
-  return true;
+  return saveFile(path, TableDocument::Which::UserTable);
 }
 
 bool GimmickEditorWindow::saveAs(const QString& path) {
   commitOpenEdit();
-  if (const QString why = table_document::saveData(model_.table(), path, false); !why.isEmpty()) {
+  return saveFile(path, TableDocument::Which::SavedAs);
+}
+
+bool GimmickEditorWindow::saveFile(const QString& path, TableDocument::Which which) {
+  if (const QString why = document_.saveTo(path, which); !why.isEmpty()) {
     say(QStringLiteral("Nothing saved to %1: %2. Your edits are kept.").arg(shown(path), why));
     return false;
   }
-  model_.undoStack()->setClean();
-  showSource(QStringLiteral("Saved as"), path);
+  showSource();
   showFindings({}, {});
-  say(QStringLiteral("Saved %1 gimmicks to %2.").arg(model_.table().size()).arg(shown(path)));
+  if (which == TableDocument::Which::UserTable) {
+    say(QStringLiteral(
+            "Saved %1 gimmicks to your own table; the program reads it at its next start.")
+            .arg(model().rowCount()));
+  } else {
+    say(QStringLiteral("Saved %1 gimmicks to %2.").arg(model().rowCount()).arg(shown(path)));
+  }
   return true;
 }
 
 // The user's own table goes to the wastebasket, never straight out of
 // existence, so a wrong click can be taken back.
 void GimmickEditorWindow::backToShippedTable() {
-  const QString userPath = table_location::userTablePath();
-  if (userPath.isEmpty() || !table_file::isPresent(userPath)) {
+  if (!document_.hasUserTable()) {
     say(QStringLiteral("You have no table of your own: the program reads the shipped one."));
     return;
   }
+  const QString userPath = table_location::userTablePath();
   QString question = QStringLiteral(
                          "Move your own table to the wastebasket, so that the program reads the "
                          "shipped table again?\n\n%1")
                          .arg(shown(userPath));
-  if (isWindowModified()) question += QStringLiteral("\n\nYour unsaved changes will be lost.");
+  if (document_.isModified()) question += QStringLiteral("\n\nYour unsaved changes will be lost.");
   if (QMessageBox::question(this, QStringLiteral("Back to the shipped table"), question,
                             QMessageBox::Yes | QMessageBox::Cancel,
                             QMessageBox::Cancel) != QMessageBox::Yes) {
     return;
   }
-  if (!QFile::moveToTrash(userPath)) {
+  if (!document_.moveUserTableToTrash()) {
     say(QStringLiteral("Your own table could not go to a wastebasket here, so it stays where it "
                        "is and the program still reads it. To go back to the shipped table, "
                        "remove %1 yourself.")
@@ -387,23 +389,23 @@ void GimmickEditorWindow::tryIt() {
     return;
   }
   const int roll = shared_random::wholeDraw(Gimmick::kFinishers);
-  const Finisher& finisher = model_.table()[row].finishers[roll - 1];
+  const Finisher finisher = model().table().finisher(row, roll);
   triedFinisher_->setText(finisher.move);
   triedNote_->setText(finisher.note);
   say(QStringLiteral("Row %1: finisher %2 of %3.").arg(row + 1).arg(roll).arg(Gimmick::kFinishers));
 }
 
 void GimmickEditorWindow::closeEvent(QCloseEvent* event) {
-  if (maySetAside()) {
+  if (maybeSave()) {
     event->accept();
   } else {
     event->ignore();
   }
 }
 
-bool GimmickEditorWindow::maySetAside() {
+bool GimmickEditorWindow::maybeSave() {
   commitOpenEdit();
-  if (model_.undoStack()->isClean()) return true;
+  if (!document_.isModified()) return true;
   QMessageBox ask(QMessageBox::Warning, QStringLiteral("Unsaved changes"),
                   QStringLiteral("Save your changes to your own table?"),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -420,11 +422,12 @@ bool GimmickEditorWindow::maySetAside() {
 
 void GimmickEditorWindow::say(const QString& message) { message_->setText(message); }
 
-void GimmickEditorWindow::showSource(const QString& description, const QString& path) {
+// Which table is being edited, from where, and where Save writes.
+void GimmickEditorWindow::showSource() {
   const QString userPath = table_location::userTablePath();
   source_->setText(
       QStringLiteral("%1: %2\nSave writes your own table: %3")
-          .arg(description, shown(path),
+          .arg(describe(document_.which()), shown(document_.path()),
                userPath.isEmpty() ? QStringLiteral("(none on this system)") : shown(userPath)));
 }
 
@@ -438,14 +441,14 @@ int GimmickEditorWindow::currentRow() const {
 }
 
 void GimmickEditorWindow::selectRow(int row, int column) {
-  view_->setCurrentIndex(filter_.mapFromSource(model_.index(row, column)));
+  view_->setCurrentIndex(filter_.mapFromSource(model().index(row, column)));
 }
 
 // A new row has no name yet, so a filter would hide it: the filter goes.
 void GimmickEditorWindow::addRow() {
   nameFilter_->clear();
-  const int row = model_.rowCount();
-  if (model_.insertRows(row, 1)) selectRow(row);
+  const int row = model().rowCount();
+  if (model().insertRows(row, 1)) selectRow(row);
   view_->setFocus();
 }
 
@@ -453,7 +456,7 @@ void GimmickEditorWindow::insertRow() {
   const int current = currentRow();
   nameFilter_->clear();
   const int row = current < 0 ? 0 : current;
-  if (model_.insertRows(row, 1)) selectRow(row);
+  if (model().insertRows(row, 1)) selectRow(row);
   view_->setFocus();
 }
 
@@ -463,8 +466,8 @@ void GimmickEditorWindow::deleteRow() {
     say(QStringLiteral("Choose a gimmick to delete."));
     return;
   }
-  model_.removeRows(row, 1);
-  if (model_.rowCount() > 0) selectRow(std::min(row, model_.rowCount() - 1));
+  model().removeRows(row, 1);
+  if (model().rowCount() > 0) selectRow(std::min(row, model().rowCount() - 1));
 }
 
 void GimmickEditorWindow::moveRow(int offset) {
@@ -474,7 +477,7 @@ void GimmickEditorWindow::moveRow(int offset) {
     say(QStringLiteral("Choose a gimmick to move."));
     return;
   }
-  if (!model_.moveGimmick(row, offset)) {
+  if (!model().moveGimmick(row, offset)) {
     say(offset < 0 ? QStringLiteral("Row %1 is the first already.").arg(row + 1)
                    : QStringLiteral("Row %1 is the last already.").arg(row + 1));
     return;

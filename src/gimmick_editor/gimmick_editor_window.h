@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gimmick_editor/gimmick_table_model.h"
+#include "gimmick_editor/table_document.h"
 
 #include <QMainWindow>
 #include <QSortFilterProxyModel>
@@ -12,9 +12,10 @@ class QPlainTextEdit;
 class QTableView;
 
 // The Gimmick Table Editor's window: the table the program reads, its rows
-// edited in place under the data file's rules, and the files it is read
-// from and written to. Nothing is ever written beside the program; Save
-// writes the user's own table, the one the program reads first.
+// edited in place under the data file's rules. The window builds the actions
+// and shows the state; the document (table_document.h) owns the table, its
+// file and its saved state. Save writes the user's own table, the one the
+// program reads first.
 class GimmickEditorWindow : public QMainWindow {
   Q_OBJECT
 
@@ -22,7 +23,7 @@ class GimmickEditorWindow : public QMainWindow {
   // `programDirectory` holds the shipped table, beside the program.
   explicit GimmickEditorWindow(const QString& programDirectory, QWidget* parent = nullptr);
 
-  GimmickTableModel& model() { return model_; }
+  GimmickTableModel& model() { return document_.model(); }
 
   // What each menu entry does once its file is chosen.
   void openProgramTable();
@@ -42,12 +43,14 @@ class GimmickEditorWindow : public QMainWindow {
   void buildActions();
   void buildMenus();
   void buildCentralWidget();
-  bool openData(const QString& path, const QString& description);
+  bool showOpened(const TableDocument::Opened& opened, const QString& path);
+  // What Save and Save As both do once the file is known.
+  bool saveFile(const QString& path, TableDocument::Which which);
   void say(const QString& message);
-  void showSource(const QString& description, const QString& path);
+  void showSource();
   void showFindings(const QString& heading, const QStringList& findings);
   // Asks what to do with unsaved changes; false when the user keeps editing.
-  bool maySetAside();
+  bool maybeSave();
   void commitOpenEdit();
   int currentRow() const;
   void selectRow(int row, int column = 0);
@@ -56,8 +59,7 @@ class GimmickEditorWindow : public QMainWindow {
   void deleteRow();
   void moveRow(int offset);
 
-  QString programDirectory_;
-  GimmickTableModel model_;
+  TableDocument document_;
   QSortFilterProxyModel filter_;
   QLabel* source_ = nullptr;
   QLineEdit* nameFilter_ = nullptr;

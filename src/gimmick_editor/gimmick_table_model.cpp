@@ -1,92 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gimmick_editor/gimmick_table_model.h"
 
-#include "data/gimmick_record.h"
+#include "data/gimmick.h"
+#include "gimmick_editor/table_commands.h"
 
 #include <QApplication>
 #include <QStyle>
-#include <QUndoCommand>
-
-#include <utility>
-
-// One field's new text.
-class FieldEdit : public QUndoCommand {
- public:
-  FieldEdit(GimmickTableModel* model, int row, int field, QString before, QString after)
-      : model_(model),
-        row_(row),
-        field_(field),
-        before_(std::move(before)),
-        after_(std::move(after)) {
-    setText(
-        QStringLiteral("edit row %1, %2").arg(row + 1).arg(GimmickTableModel::fieldName(field)));
-  }
-  void redo() override { model_->applyField(row_, field_, after_); }
-  void undo() override { model_->applyField(row_, field_, before_); }
-
- private:
-  GimmickTableModel* model_;
-  int row_;
-  int field_;
-  QString before_;
-  QString after_;
-};
-
-// Rows put in (or, undone, taken out again); as a deletion the other way round.
-class RowsInsertion : public QUndoCommand {
- public:
-  RowsInsertion(GimmickTableModel* model, int row, QList<Gimmick> gimmicks, bool inserting)
-      : model_(model), row_(row), gimmicks_(std::move(gimmicks)), inserting_(inserting) {
-    const QString what = inserting ? QStringLiteral("add") : QStringLiteral("delete");
-    setText(gimmicks_.size() == 1 ? QStringLiteral("%1 row %2").arg(what).arg(row + 1)
-                                  : QStringLiteral("%1 rows %2 to %3")
-                                        .arg(what)
-                                        .arg(row + 1)
-                                        .arg(row + gimmicks_.size()));
-  }
-  void redo() override { inserting_ ? insert() : remove(); }
-  void undo() override { inserting_ ? remove() : insert(); }
-
- private:
-  void insert() { model_->applyInsert(row_, gimmicks_); }
-  void remove() { model_->applyRemove(row_, static_cast<int>(gimmicks_.size())); }
-
-  GimmickTableModel* model_;
-  int row_;
-  QList<Gimmick> gimmicks_;
-  bool inserting_;
-};
-
-class RowMove : public QUndoCommand {
- public:
-  RowMove(GimmickTableModel* model, int from, int to) : model_(model), from_(from), to_(to) {
-    setText(QStringLiteral("move row %1 to %2").arg(from + 1).arg(to + 1));
-  }
-  void redo() override { model_->applyMove(from_, to_); }
-  void undo() override { model_->applyMove(to_, from_); }
-
- private:
-  GimmickTableModel* model_;
-  int from_;
-  int to_;
-};
-
-class TableReplacement : public QUndoCommand {
- public:
-  TableReplacement(GimmickTableModel* model, GimmickTable before, GimmickTable after,
-                   const QString& description)
-      : QUndoCommand(description),
-        model_(model),
-        before_(std::move(before)),
-        after_(std::move(after)) {}
-  void redo() override { model_->applyTable(after_); }
-  void undo() override { model_->applyTable(before_); }
-
- private:
-  GimmickTableModel* model_;
-  GimmickTable before_;
-  GimmickTable after_;
-};
 
 GimmickTableModel::GimmickTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -96,7 +15,7 @@ void GimmickTableModel::setTable(const GimmickTable& table) {
 }
 
 void GimmickTableModel::replaceTable(const GimmickTable& table, const QString& description) {
-  undoStack_.push(new TableReplacement(this, table_, table, description));
+  undoStack_.push(new ReplaceTableCommand(*this, table_, table, description));
 }
 
 bool GimmickTableModel::moveGimmick(int row, int offset) {
@@ -104,7 +23,7 @@ bool GimmickTableModel::moveGimmick(int row, int offset) {
   if (row < 0 || row >= table_.size() || to < 0 || to >= table_.size() || offset == 0) {
     return false;
   }
-  undoStack_.push(new RowMove(this, row, to));
+  undoStack_.push(new MoveRowCommand(*this, row, to));
   return true;
 }
 
@@ -119,7 +38,7 @@ QStringList GimmickTableModel::warnings(int row) const {
   QStringList found;
   if (gimmick.name.isEmpty()) {
     found << QStringLiteral("no name");
-  } else if (const int first = firstRowOfName_.value(gimmick.name, row); first < row) {
+  } else if (const int first = table_.firstPlaceNamed(gimmick.name).value_or(row); first < row) {
     found
         << QStringLiteral("row %1 has this name; the gimmick window uses the first").arg(first + 1);
   }
@@ -215,7 +134,7 @@ bool GimmickTableModel::setData(const QModelIndex& index, const QVariant& value,
     Q_EMIT refused(QStringLiteral("row %1, %2: %3").arg(row + 1).arg(fieldName(field), why));
     return false;
   }
-  undoStack_.push(new FieldEdit(this, row, field, before, text));
+  undoStack_.push(new EditFieldCommand(*this, row, field, before, text));
   return true;
 }
 
@@ -224,10 +143,10 @@ bool GimmickTableModel::insertRows(int row, int count, const QModelIndex& parent
   if (table_.size() + count > GimmickTable::kPlaces) {
     Q_EMIT refused(QStringLiteral("row %1: %2")
                        .arg(GimmickTable::kPlaces + 1)
-                       .arg(gimmick_record::fullTableRefusal()));
+                       .arg(GimmickTable::fullRefusal()));
     return false;
   }
-  undoStack_.push(new RowsInsertion(this, row, QList<Gimmick>(count), true));
+  undoStack_.push(new InsertRowsCommand(*this, row, QList<Gimmick>(count)));
   return true;
 }
 
@@ -235,7 +154,7 @@ bool GimmickTableModel::removeRows(int row, int count, const QModelIndex& parent
   if (parent.isValid() || row < 0 || count < 1 || row + count > table_.size()) return false;
   QList<Gimmick> removed;
   for (int r = row; r < row + count; ++r) removed << table_[r];
-  undoStack_.push(new RowsInsertion(this, row, removed, false));
+  undoStack_.push(new RemoveRowsCommand(*this, row, removed));
   return true;
 }
 
@@ -288,11 +207,7 @@ void GimmickTableModel::applyTable(const GimmickTable& table) {
   namesChanged();
 }
 
-// Which row first carries each name: a later row with the same name is never
-// offered by the gimmick window, wherever it stands.
 void GimmickTableModel::namesChanged() {
-  firstRowOfName_.clear();
-  for (int row = table_.size() - 1; row >= 0; --row) firstRowOfName_[table_[row].name] = row;
   if (table_.size() > 0) {
     Q_EMIT dataChanged(index(0, kWarningsColumn), index(table_.size() - 1, kWarningsColumn));
     Q_EMIT headerDataChanged(Qt::Vertical, 0, table_.size() - 1);

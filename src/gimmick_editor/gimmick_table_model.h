@@ -4,7 +4,6 @@
 #include "data/gimmick_table.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QUndoStack>
 
 // The gimmicks being edited, one row each in record order. Columns 0 to 6
@@ -26,6 +25,7 @@ class GimmickTableModel : public QAbstractTableModel {
 
   const GimmickTable& table() const { return table_; }
   QUndoStack* undoStack() { return &undoStack_; }
+  const QUndoStack* undoStack() const { return &undoStack_; }
 
   // A new document: the table replaced, its history forgotten, nothing to
   // save.
@@ -52,23 +52,21 @@ class GimmickTableModel : public QAbstractTableModel {
   bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
                 const QModelIndex& destinationParent, int destinationChild) override;
 
- Q_SIGNALS:
-  void refused(const QString& message);
-
- private:
-  friend class FieldEdit;
-  friend class RowsInsertion;
-  friend class RowMove;
-  friend class TableReplacement;
-
+  // What the undo commands (table_commands.h) do and undo. Everything else
+  // changes the table through the stack, never through these.
   void applyField(int row, int field, const QString& value);
   void applyInsert(int row, const QList<Gimmick>& gimmicks);
   void applyRemove(int row, int count);
   void applyMove(int from, int to);
   void applyTable(const GimmickTable& table);
+
+ Q_SIGNALS:
+  void refused(const QString& message);
+
+ private:
+  // Any name may have changed: every row's warnings may have too.
   void namesChanged();
 
   GimmickTable table_;
-  QHash<QString, int> firstRowOfName_;
   QUndoStack undoStack_;
 };

@@ -2,85 +2,116 @@
 #include "gimmick_editor/table_document.h"
 
 #include "data/gimmick_file.h"
-#include "data/gimmick_record.h"
+#include "data/gimmick_text.h"
 #include "data/table_file.h"
-#include "gimmick_tool/gimmick_export.h"
-#include "gimmick_tool/gimmick_source.h"
+#include "data/table_location.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
 
-namespace table_document {
 namespace {
 
-constexpr qint64 kTableBytes = qint64{gimmick_file::kMaxRecords} * gimmick_file::kRecordSize;
+QString rowRefusal(int row, const QString& why) {
+  return QStringLiteral("row %1: %2").arg(row).arg(why);
+}
+
+QString whyNotWritten(const table_file::Written& written) {
+  if (written.failure == table_file::Written::Failure::Folder) {
+    return QStringLiteral("could not create the folder %1").arg(written.reason);
+  }
+  return written.reason;
+}
 
 }  // namespace
 
-Opened openData(const QString& path) {
-  // One byte past a full table shows whether anything follows it.
-  const table_file::Contents contents = table_file::read(path, kTableBytes + 1);
-  if (!contents.opened) return {false, {}, contents.problem, {}};
-  if (!contents.problem.isEmpty()) return {false, {}, contents.problem, {}};
-  Opened result{true, gimmick_file::parse(contents.bytes).table, {}, {}};
-  for (const auto& note : gimmick_export::exportText(contents.bytes).differences) {
-    result.findings << QStringLiteral("record %1: %2").arg(note.record).arg(note.reason);
+TableDocument::TableDocument(const QString& programDirectory)
+    : programDirectory_(programDirectory) {}
+
+TableDocument::Opened TableDocument::openProgramTable() {
+  const table_location::Choice choice =
+      table_location::chooseTable(table_location::userTablePath(), programDirectory_);
+  const Which which = choice.createWhenMissing ? Which::ShippedTable : Which::UserTable;
+  if (!table_file::isPresent(choice.path)) {
+    model_.setTable({});
+    which_ = Which::None;
+    path_ = choice.path;
+    return {};
   }
-  return result;
+  Opened opened = openData(choice.path, which);
+  if (!opened.opened) {
+    model_.setTable({});
+    which_ = which;
+    path_ = choice.path;
+  }
+  return opened;
 }
 
-Opened importText(const QString& path) {
-  const table_file::Contents contents = table_file::read(path, gimmick_source::kLongestText + 1);
-  if (!contents.opened || !contents.problem.isEmpty()) return {false, {}, contents.problem, {}};
-  if (contents.bytes.size() > gimmick_source::kLongestText) {
-    return {false,
-            {},
-            QStringLiteral("it is more than %1 bytes; no table's text is that long")
-                .arg(gimmick_source::kLongestText),
-            {}};
+TableDocument::Opened TableDocument::open(const QString& path) {
+  return openData(path, Which::OpenedFile);
+}
+
+TableDocument::Opened TableDocument::openData(const QString& path, Which which) {
+  const table_file::Contents contents = gimmick_file::read(path);
+  if (!contents.opened || !contents.problem.isEmpty()) return {false, contents.problem, {}};
+  model_.setTable(gimmick_file::parse(contents.bytes).table);
+  which_ = which;
+  path_ = path;
+  Opened opened{true, {}, {}};
+  for (const gimmick_file::Note& note : gimmick_file::differences(contents.bytes)) {
+    opened.findings << QStringLiteral("record %1: %2").arg(note.record).arg(note.reason);
   }
-  const gimmick_source::Conversion conversion = gimmick_source::convert(contents.bytes);
+  return opened;
+}
+
+TableDocument::Opened TableDocument::importText(const QString& path) {
+  const table_file::Contents contents = table_file::read(path, gimmick_text::kLongestText + 1);
+  if (!contents.opened || !contents.problem.isEmpty()) return {false, contents.problem, {}};
+  if (const QString why = gimmick_text::sizeRefusal(contents.bytes.size()); !why.isEmpty()) {
+    return {false, QStringLiteral("it is %1").arg(why), {}};
+  }
+  const gimmick_text::Conversion conversion = gimmick_text::convert(contents.bytes);
   if (!conversion.refusals.empty()) {
-    Opened refused{false, {}, QStringLiteral("some of its lines are refused"), {}};
+    Opened refused{false, QStringLiteral("some of its lines are refused"), {}};
     for (const auto& refusal : conversion.refusals) {
       refused.findings << QStringLiteral("line %1: %2").arg(refusal.line).arg(refusal.reason);
     }
     return refused;
   }
-  return {true, gimmick_file::parse(conversion.data).table, {}, {}};
+  model_.replaceTable(gimmick_file::parse(conversion.data).table,
+                      QStringLiteral("import %1").arg(QDir::toNativeSeparators(path)));
+  return {true, {}, {}};
 }
 
-QString write(const QString& path, const QByteArray& bytes) {
-  const table_file::Inspection look = table_file::inspect(path);
-  if (look.kind == table_file::Inspection::Kind::Refused) return look.reason;
-  QSaveFile output(path);
-  if (!output.open(QIODevice::WriteOnly)) return output.errorString();
-  if (output.write(bytes) != bytes.size() || !output.commit()) return output.errorString();
+QString TableDocument::exportText(const QString& path) const {
+  const gimmick_file::TableBytes data = gimmick_file::tableBytes(model_.table());
+  if (data.row >= 0) return rowRefusal(data.row + 1, data.refusal);
+  const gimmick_text::Export text = gimmick_text::exportText(data.bytes);
+  if (!text.refusals.empty()) {
+    return rowRefusal(text.refusals.front().record, text.refusals.front().reason);
+  }
+  return whyNotWritten(table_file::write(path, text.text));
+}
+
+QString TableDocument::saveTo(const QString& path, Which which) {
+  const gimmick_file::TableBytes data = gimmick_file::tableBytes(model_.table());
+  if (data.row >= 0) return rowRefusal(data.row + 1, data.refusal);
+  const table_file::Folder folder =
+      which == Which::UserTable ? table_file::Folder::Create : table_file::Folder::MustExist;
+  if (const QString why = whyNotWritten(table_file::write(path, data.bytes, folder));
+      !why.isEmpty()) {
+    return why;
+  }
+  model_.undoStack()->setClean();
+  which_ = which;
+  path_ = path;
   return {};
 }
 
-QString saveData(const GimmickTable& table, const QString& path, bool createFolder) {
-  const gimmick_record::TableBytes data = gimmick_record::tableBytes(table);
-  if (data.row >= 0) return QStringLiteral("row %1: %2").arg(data.row + 1).arg(data.refusal);
-  if (createFolder) {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-      return QStringLiteral("could not create the folder %1").arg(QDir::toNativeSeparators(folder));
-    }
-  }
-  return write(path, data.bytes);
+bool TableDocument::hasUserTable() const {
+  const QString userPath = table_location::userTablePath();
+  return !userPath.isEmpty() && table_file::isPresent(userPath);
 }
 
-QString exportText(const GimmickTable& table, const QString& path) {
-  const gimmick_record::TableBytes data = gimmick_record::tableBytes(table);
-  if (data.row >= 0) return QStringLiteral("row %1: %2").arg(data.row + 1).arg(data.refusal);
-  const gimmick_export::Export text = gimmick_export::exportText(data.bytes);
-  if (!text.refusals.empty()) {
-    const auto& first = text.refusals.front();
-    return QStringLiteral("row %1: %2").arg(first.record).arg(first.reason);
-  }
-  return write(path, text.text);
+bool TableDocument::moveUserTableToTrash() {
+  return QFile::moveToTrash(table_location::userTablePath());
 }
-
-}  // namespace table_document

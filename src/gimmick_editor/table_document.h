@@ -1,41 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/gimmick_table.h"
+#include "gimmick_editor/gimmick_table_model.h"
 
 #include <QString>
 #include <QStringList>
 
-// The files the editor reads and writes, through the code the program and
-// the table tool use: data files read as the program reads them, text
-// converted as the tool converts it, every write whole or not at all.
-namespace table_document {
+// The table being edited and the file it belongs to, apart from the window
+// that shows them: which table it is, its path, and whether it is saved (its
+// undo history's clean state). Files are read and written through the data
+// layer the program and the table tool use: data files refused as the
+// program refuses them, text converted as the tool converts it, every write
+// whole or not at all. Nothing is ever written beside the program.
+class TableDocument {
+ public:
+  enum class Which {
+    None,          // no table at all yet: the program would create one at path()
+    UserTable,     // the user's own, which the program reads first
+    ShippedTable,  // the one beside the program
+    OpenedFile,    // a data file the user opened
+    SavedAs,       // the file the table was last saved as
+  };
 
-struct Opened {
-  bool opened = false;
-  GimmickTable table;
-  QString problem;       // why nothing was opened: "it is a named pipe, not a file"
-  QStringList findings;  // "record 3: ...": where saving would not give the same bytes
+  struct Opened {
+    bool opened = false;
+    QString problem;  // why nothing was opened: "it is a named pipe, not a file"
+    // For a data file, each record the program reads differently from its
+    // bytes ("record 3: ..."); for a text, its refused lines ("line 4: ...").
+    QStringList findings;
+  };
+
+  // `programDirectory` holds the shipped table.
+  explicit TableDocument(const QString& programDirectory);
+
+  GimmickTableModel& model() { return model_; }
+  const GimmickTableModel& model() const { return model_; }
+  Which which() const { return which_; }
+  const QString& path() const { return path_; }
+  // Changed since it was opened or last saved: its history is not where it
+  // was then.
+  bool isModified() const { return !model_.undoStack()->isClean(); }
+
+  // The table the program reads: the user's own when anything stands at its
+  // path, otherwise the shipped one. One that cannot be opened gives an empty
+  // table, still named as that table.
+  Opened openProgramTable();
+  // A data file; when it is refused the document stays as it was.
+  Opened open(const QString& path);
+  // Text in the table tool's format, as one change that can be undone;
+  // nothing changes when a line is refused.
+  Opened importText(const QString& path);
+  // The table as the tool's text. Empty when written; otherwise why not.
+  QString exportText(const QString& path) const;
+  // The table as a data file at `path`, which becomes the document's file:
+  // the user's own table (`which` is UserTable: its folder is made when
+  // missing) or any other (SavedAs). Empty when saved; otherwise why not,
+  // and the edits stay unsaved.
+  QString saveTo(const QString& path, Which which);
+
+  // True when anything stands at the user's own table's path.
+  bool hasUserTable() const;
+  // The user's own table to the desktop's wastebasket, where it can be
+  // restored from; false when there is none here.
+  bool moveUserTableToTrash();
+
+ private:
+  Opened openData(const QString& path, Which which);
+
+  QString programDirectory_;
+  GimmickTableModel model_;
+  Which which_ = Which::None;
+  QString path_;
 };
-
-// A data file, refused as the program refuses it (a pipe, a device, a
-// folder, a link that leads nowhere). What the program loads is the table;
-// the findings name each record the program reads differently from its
-// bytes, as the tool's export reports them.
-Opened openData(const QString& path);
-
-// Text in the table tool's format; the findings are the refused lines
-// ("line 4: ..."), and then nothing is opened.
-Opened importText(const QString& path);
-
-// Writes `bytes` to `path` whole or not at all, and only over a file (or a
-// link to one). Empty when written; otherwise why not.
-QString write(const QString& path, const QByteArray& bytes);
-
-// The table as a data file at `path`; `createFolder` makes the folder first.
-QString saveData(const GimmickTable& table, const QString& path, bool createFolder);
-
-// The table as the tool's text at `path`.
-QString exportText(const GimmickTable& table, const QString& path);
-
-}  // namespace table_document

@@ -4,17 +4,14 @@
 //   torvak-gimmicks build TEXT [FILE]
 // Exit status 0 on success, 1 on refused input, 2 on bad usage.
 #include "data/gimmick_file.h"
+#include "data/gimmick_text.h"
 #include "data/table_file.h"
 #include "data/table_location.h"
-#include "gimmick_tool/gimmick_export.h"
-#include "gimmick_tool/gimmick_source.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -29,8 +26,7 @@ constexpr int kDone = 0;
 constexpr int kRefused = 1;
 constexpr int kBadUsage = 2;
 
-constexpr qint64 kTableBytes = qint64{gimmick_file::kMaxRecords} * gimmick_file::kRecordSize;
-using gimmick_source::kLongestText;
+using gimmick_text::kLongestText;
 
 void report(const QString& message) { std::fprintf(stderr, "%s\n", qUtf8Printable(message)); }
 
@@ -54,8 +50,7 @@ int exportTable(const QString& named) {
   QString path = named;
   if (path.isEmpty()) {
     const QString userPath = table_location::userTablePath();
-    const auto choice =
-        table_location::chooseTable(userPath, QCoreApplication::applicationDirPath());
+    const auto choice = table_location::chooseTable(userPath, table_location::programDirectory());
     if (!table_file::isPresent(choice.path)) {
       report(QStringLiteral("torvak-gimmicks: no gimmick table at %1 nor at %2")
                  .arg(shown(userPath), shown(choice.path)));
@@ -63,13 +58,12 @@ int exportTable(const QString& named) {
     }
     path = choice.path;
   }
-  // One byte past a full table shows whether anything follows it.
-  const table_file::Contents contents = table_file::read(path, kTableBytes + 1);
+  const table_file::Contents contents = gimmick_file::read(path);
   if (!contents.problem.isEmpty()) {
     report(QStringLiteral("%1: %2").arg(shown(path), contents.problem));
     return kRefused;
   }
-  const gimmick_export::Export result = gimmick_export::exportText(contents.bytes);
+  const gimmick_text::Export result = gimmick_text::exportText(contents.bytes);
   for (const auto& refusal : result.refusals) {
     report(QStringLiteral("%1: record %2: %3")
                .arg(shown(path))
@@ -104,10 +98,8 @@ bool readText(const QString& path, QByteArray& text) {
     report(QStringLiteral("%1: cannot read it: %2").arg(path, source.errorString()));
     return false;
   }
-  if (text.size() > kLongestText) {
-    report(QStringLiteral("%1: more than %2 bytes; no table's text is that long")
-               .arg(path)
-               .arg(kLongestText));
+  if (const QString why = gimmick_text::sizeRefusal(text.size()); !why.isEmpty()) {
+    report(QStringLiteral("%1: %2").arg(path, why));
     return false;
   }
   return true;
@@ -116,7 +108,7 @@ bool readText(const QString& path, QByteArray& text) {
 int buildTable(const QString& textPath, const QString& named) {
   QByteArray text;
   if (!readText(textPath, text)) return kRefused;
-  const gimmick_source::Conversion conversion = gimmick_source::convert(text);
+  const gimmick_text::Conversion conversion = gimmick_text::convert(text);
   for (const auto& refusal : conversion.refusals) {
     report(QStringLiteral("%1:%2: %3").arg(textPath).arg(refusal.line).arg(refusal.reason));
   }
@@ -131,23 +123,23 @@ int buildTable(const QString& textPath, const QString& named) {
                          "name the FILE to write"));
       return kRefused;
     }
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-      report(QStringLiteral("%1: could not create the folder").arg(shown(folder)));
-      return kRefused;
-    }
   }
-  // Only a file, or a link to one, is ever replaced.
-  const table_file::Inspection look = table_file::inspect(path);
-  if (look.kind == table_file::Inspection::Kind::Refused) {
-    report(QStringLiteral("%1: %2; nothing written").arg(shown(path), look.reason));
+  // Written whole or not at all, and only over a file or a link to one; the
+  // user's own folder is made when missing.
+  using Failure = table_file::Written::Failure;
+  const table_file::Written written = table_file::write(
+      path, conversion.data,
+      named.isEmpty() ? table_file::Folder::Create : table_file::Folder::MustExist);
+  if (written.failure == Failure::Folder) {
+    report(QStringLiteral("%1: could not create the folder").arg(written.reason));
     return kRefused;
   }
-  // Written whole or not at all.
-  QSaveFile output(path);
-  if (!output.open(QIODevice::WriteOnly) ||
-      output.write(conversion.data) != conversion.data.size() || !output.commit()) {
-    report(QStringLiteral("%1: cannot write it: %2").arg(shown(path), output.errorString()));
+  if (written.failure == Failure::NotAFile) {
+    report(QStringLiteral("%1: %2; nothing written").arg(shown(path), written.reason));
+    return kRefused;
+  }
+  if (written.failure == Failure::Write) {
+    report(QStringLiteral("%1: cannot write it: %2").arg(shown(path), written.reason));
     return kRefused;
   }
   if (named.isEmpty() && !print(shown(path).toUtf8() + '\n')) return kRefused;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/gimmick_file.h"
-#include "data/gimmick_loader.h"
 #include "data/gimmick_table_store.h"
-#include "data/windows1252.h"
+#include "data/table_file.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -177,6 +176,8 @@ bool makeAt(const QString& path, const QString& what, const QByteArray& bytes) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(table_file::Written::Failure)
+
 class GimmickLoaderTest : public QObject {
   Q_OBJECT
 
@@ -191,8 +192,10 @@ class GimmickLoaderTest : public QObject {
     QCOMPARE(file.write(bytes), bytes.size());
   }
 
-  QByteArray fileBytes() {
-    QFile file(path());
+  QByteArray fileBytes() const { return fileBytes(path()); }
+
+  static QByteArray fileBytes(const QString& path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
     return file.readAll();
   }
@@ -410,14 +413,78 @@ class GimmickLoaderTest : public QObject {
     if (text.count(',') < 6)
       QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fewer than six commas"));
     const GimmickTable table = load();
+    QCOMPARE(table.size(), 2);  // loading went on
     const Gimmick& first = table[0];
     QCOMPARE(first.name, fields[0]);
     for (int k = 0; k < Gimmick::kFinishers; ++k) {
       QCOMPARE(first.finishers[k].move, fields[1 + k]);
       QCOMPARE(first.finishers[k].note, fields[4 + k]);
     }
-    QCOMPARE(table[1].name, QString("G1"));  // loading went on
+    QCOMPARE(table[1].name, QString("G1"));
     QCOMPARE(first.recordText(), QString(fields.join(u',')));
+  }
+
+  // The one writer, behind the tool's build and every save of the editor:
+  // what stands at data.dat (or where its folder should be), and what a
+  // write makes of it. Only nothing, a file or a link to one is written, and
+  // whole; anything else is left exactly as it was. No row links to a device:
+  // a writer that lost its check would replace the device itself.
+  void written_data() {
+    using Failure = table_file::Written::Failure;
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("reason");  // a pattern
+    const auto row = [](const char* what, Failure failure, const char* reason) {
+      QTest::newRow(what) << QString(what) << failure << QString(reason);
+    };
+    row("nothing", Failure::None, "");
+    row("a file", Failure::None, "");
+    row("a missing folder", Failure::None, "");
+    row("a file where the folder should be", Failure::Folder, "home$");
+    row("a directory", Failure::NotAFile, "^it is a directory, not a file$");
+#ifdef Q_OS_UNIX
+    row("a link to a file", Failure::None, "");
+    row("a named pipe", Failure::NotAFile, "^it is a named pipe, not a file$");
+    row("a socket", Failure::NotAFile, "^it is a socket, not a file$");
+    row("a link that leads nowhere", Failure::NotAFile, "^it is a link that leads nowhere$");
+    row("a link in a loop", Failure::NotAFile, "^it is a link that leads round in a loop$");
+#endif
+#ifdef TORVAK_READ_ONLY_FOLDERS
+    row("a read-only folder", Failure::Write, ".");
+#endif
+  }
+
+  void written() {
+    QFETCH(QString, what);
+    QFETCH(table_file::Written::Failure, failure);
+    QFETCH(QString, reason);
+    QTemporaryDir here(dir_.filePath("XXXXXX"));
+    const QString folder = here.filePath("home");
+    const QString path = folder + "/data.dat";
+    if (what == "a file where the folder should be") {
+      QVERIFY(makeAt(folder, "a file", "not a folder"));
+    } else if (what != "a missing folder") {
+      QVERIFY(QDir().mkdir(folder));
+      QVERIFY2(makeAt(path, what == "a read-only folder" ? "nothing" : what, records(1)),
+               qPrintable("could not make " + what));
+    }
+    if (what == "a read-only folder") QVERIFY(makeReadOnly(folder));
+    const QString before = fingerprint(path) + fingerprint(folder);
+    const QByteArray bytes = records(3);
+
+    const table_file::Written written = table_file::write(
+        path, bytes,
+        what.contains("folder") ? table_file::Folder::Create : table_file::Folder::MustExist);
+    if (what == "a read-only folder") makeWritable(folder);
+
+    QCOMPARE(written.failure, failure);
+    QVERIFY2(written.reason.contains(QRegularExpression(reason)), qPrintable(written.reason));
+    if (failure == table_file::Written::Failure::None) {
+      QCOMPARE(fileBytes(path), bytes);
+      QCOMPARE(QFileInfo(path).isSymLink(), what == "a link to a file");
+    } else {
+      QCOMPARE(fingerprint(path) + fingerprint(folder), before);
+    }
   }
 
   void readsOnlyOnce() {

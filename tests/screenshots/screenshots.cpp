@@ -2,7 +2,6 @@
 // Renders every window to PNG files, as it opens and after a typical use:
 //   torvak-screenshots DIRECTORY
 // Part of the test build, not of the program (scripts/screenshots.sh).
-#include "data/gimmick_loader.h"
 #include "data/gimmick_table_store.h"
 #include "framework/window.h"
 #include "framework/window_registry.h"

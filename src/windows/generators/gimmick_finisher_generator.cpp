@@ -56,20 +56,12 @@ void GimmickFinisherGenerator::Form_Load() {
   }
 }
 
-// The first place whose name is the whole box text, case included, wins, so
-// an empty text matches the first empty place of a table that is not full.
-// With no match the last matched place stays chosen; before any match both
-// boxes are emptied.
+// The table's first place of the name in the box wins. With no match the
+// last matched place stays chosen; before any match both boxes are emptied.
 void GimmickFinisherGenerator::Command1_Click() {
-  const QString chosen = text("Combo1");
-  for (int place = 0; place < GimmickTable::kPlaces; ++place) {
-    if (gimmicks_.place(place).name == chosen) {
-      place_ = place;
-      break;
-    }
-  }
+  if (const std::optional<int> place = gimmicks_.firstPlaceNamed(text("Combo1"))) place_ = place;
   roll_ = shared_random::wholeDraw(Gimmick::kFinishers);
-  const Finisher finisher = place_ ? gimmicks_.place(*place_).finishers[roll_ - 1] : Finisher{};
+  const Finisher finisher = place_ ? gimmicks_.finisher(*place_, roll_) : Finisher{};
   setText("Text1", finisher.move);
   setText("Text2", finisher.note);
 }

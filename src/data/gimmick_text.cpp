@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gimmick_tool/gimmick_source.h"
-
-#include "data/gimmick_file.h"
-#include "data/gimmick_record.h"
+#include "data/gimmick_text.h"
 
 #include <QList>
 #include <QStringDecoder>
 
-namespace gimmick_source {
+namespace gimmick_text {
 namespace {
 
 QList<QByteArray> linesOf(QByteArray source) {
@@ -23,6 +20,11 @@ QList<QByteArray> linesOf(QByteArray source) {
 
 }  // namespace
 
+QString sizeRefusal(qint64 size) {
+  if (size <= kLongestText) return {};
+  return QStringLiteral("more than %1 bytes; no table's text is that long").arg(kLongestText);
+}
+
 Conversion convert(const QByteArray& source) {
   Conversion result;
   const QList<QByteArray> lines = linesOf(source);
@@ -30,10 +32,10 @@ Conversion convert(const QByteArray& source) {
     const int number = i + 1;
     const auto refuse = [&](const QString& reason) { result.refusals.push_back({number, reason}); };
 
-    if (number > gimmick_file::kMaxRecords) {
+    if (number > GimmickTable::kPlaces) {
       refuse(QStringLiteral("more than %1 lines; %2")
-                 .arg(gimmick_file::kMaxRecords)
-                 .arg(gimmick_record::fullTableRefusal()));
+                 .arg(GimmickTable::kPlaces)
+                 .arg(GimmickTable::fullRefusal()));
       break;
     }
     const QByteArray& line = lines[i];
@@ -72,4 +74,22 @@ Conversion convert(const QByteArray& source) {
   return result;
 }
 
-}  // namespace gimmick_source
+Export exportText(const QByteArray& data) {
+  // The lines are the program's own reading of the file, so the text shows
+  // exactly the table the program would show.
+  Export result{{}, gimmick_file::differences(data), {}};
+  const GimmickTable table = gimmick_file::parse(data).table;
+  for (int row = 0; row < table.size(); ++row) {
+    const QString line = table[row].recordText();
+    if (line.contains(u'\n') || line.contains(u'\r')) {
+      result.refusals.push_back(
+          {row + 1, QStringLiteral("its text holds a line break, which one line cannot carry")});
+      continue;
+    }
+    result.text += line.toUtf8() + '\n';
+  }
+  if (!result.refusals.empty()) result.text.clear();
+  return result;
+}
+
+}  // namespace gimmick_text
