@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "data/gimmick_table_store.h"
 #include "display_check.h"
+#include "framework/accessibility_bridge_guard.h"
 #include "framework/window_registry.h"
 #include "startup.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication app(argc, argv);
+  accessibility_bridge_guard::install();
   // Now with Qt's own options taken out: anything left unknown is refused.
   options.process(app);
 

@@ -3,6 +3,7 @@
 //   torvak-gimmick-editor [FILE]
 #include "data/table_location.h"
 #include "display_check.h"
+#include "framework/accessibility_bridge_guard.h"
 #include "gimmick_editor/gimmick_editor_window.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication app(argc, argv);
+  accessibility_bridge_guard::install();
   // The program's own name, so the user's own table is the one it reads.
   table_location::nameApplication();
   QApplication::setApplicationVersion(QStringLiteral(TORVAK_VERSION));
