@@ -32,7 +32,7 @@
 #include "framework/window.h"
 #include "framework/window_registry.h"
 #include "measure.h"
-#include "startup.h"
+#include "program/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

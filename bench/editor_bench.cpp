@@ -12,7 +12,7 @@
 #include "framework/window_registry.h"
 #include "gimmick_editor/gimmick_editor_window.h"
 #include "measure.h"
-#include "startup.h"
+#include "program/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
