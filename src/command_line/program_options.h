@@ -54,9 +54,11 @@ class ProgramOptions {
   std::optional<int> answerInTerminal(const QStringList& arguments);
 
   // The main program: prints the help or the version and ends the program
-  // when the arguments ask for either; returns otherwise. Needs no
-  // application object yet; Qt's own options (-platform, -style) are left
-  // to the GUI and to refuseUnknown.
+  // when the arguments ask for either, as Qt's parser prints them (the usage
+  // line names the path it was started by, the version is "COMMAND
+  // VERSION", and a Windows program without a console shows them in a
+  // message box); returns otherwise. Needs no application object yet; Qt's
+  // own options (-platform, -style) are left to the GUI and to refuseUnknown.
   void answerBeforeWindows(int& argc, char* argv[]);
   // Once the GUI has taken its own options, anything left unknown ends the
   // program with Qt's message.
