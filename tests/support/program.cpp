@@ -4,7 +4,7 @@
 #include "data/gimmick_table_store.h"
 #include "framework/window_registry.h"
 #include "rules/shared_random.h"
-#include "startup.h"
+#include "program/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// torvak-utilities: the toolbox, one window at a time.
+#include "command_line/program_options.h"
+#include "data/gimmick_table_store.h"
+#include "framework/window_registry.h"
+#include "program/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+  command_line::ProgramOptions options({
+      .command = QStringLiteral("torvak-utilities"),
+      .description = QStringLiteral(
+          "A toolbox for people who run a wrestling promotion in a booking game: tournament "
+          "brackets, match winners, random numbers, segment ratings, wrestler names, finishers "
+          "and colour codes, one window at a time."),
+  });
+  options.answerBeforeWindows(argc, argv);
+  if (const auto status = options.refuseWithoutDisplay(argc, argv)) return *status;
+
+  QApplication app(argc, argv);
+  // Now with Qt's own options taken out: anything left unknown is refused.
+  options.refuseUnknown(app);
+
+  // The run's gimmick table: read from data.dat when the menu first loads.
+  GimmickTableStore gimmicks;
+  // Every window, for the whole run; they go before the table they read.
+  WindowRegistry windows;
+  startProgram(windows, gimmicks);
+  const int status = QApplication::exec();
+  windows.unloadAll();
+  return status;
+}
