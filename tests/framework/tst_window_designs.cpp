@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program against its own design table: each control
 // where the table puts it, the focus order the table gives, and a name a
-// screen reader can announce that holds what the control shows. Run at scale 1
-// and again at scale 2, where the layout must stay the same in logical pixels.
+// screen reader can announce that holds what the control shows; and some
+// windows against their design written out apart from the table, so that a
+// slip in a table shows too. Run at scale 1 and again at scale 2, where the
+// layout must stay the same in logical pixels.
 #include "framework/form_window.h"
 #include "framework/window_name.h"
 #include "framework/window_registry.h"
@@ -39,6 +41,84 @@ constexpr design::ControlDesign kProbeControls[] = {
     {"Command1", design::Kind::Button, "Go", 1507, 7, 602, 397, {}, 1, {.accessible = "Go: probe"}},
 };
 constexpr design::FormDesign TwipsProbe::kDesign{"TwipsProbe", "Twips", 3008, 1492, kProbeControls};
+
+// Every window as the program has always drawn it, written out by hand: its
+// caption and size, some controls' places, and the focus order from the
+// control that has the focus at opening, Tab by Tab (the whole round, back to
+// the first, where it is written whole).
+struct WrittenDesign {
+  QString caption;
+  QSize size;
+  QList<QPair<QString, QRect>> places;
+  QStringList focus;
+};
+
+// `stem` numbered from `first` to `last`: "Text2", "Text3", ...
+QStringList series(const QString& stem, int first, int last) {
+  QStringList names;
+  for (int n = first; n <= last; ++n) names << stem + QString::number(n);
+  return names;
+}
+
+const QHash<QString, WrittenDesign>& writtenDesigns() {
+  static const QHash<QString, WrittenDesign> written = {
+      {"MainMenu",
+       {"Torvak Utilities",
+        {700, 396},
+        {{"Label1", {128, 16, 457, 41}},
+         {"Command10", {616, 344, 73, 41}},
+         {"Combo1", {184, 328, 329, 21}}},
+        QStringList{"Command1", "Command2", "Command3", "Random"} + series("Command", 5, 10)}},
+      {"Tourn8",
+       {"Torvak Knockwell",
+        {702, 384},
+        {},
+        series("Text", 1, 8) + series("Command", 1, 8) + series("Text", 9, 12) +
+            series("Command", 9, 12) + series("Text", 13, 15) +
+            QStringList{"Command13", "Command14", "Text16"} + series("Command", 15, 23) +
+            QStringList{"Text1"}}},
+      {"Tourn16",
+       {"Torvak Knockwell",
+        {702, 473},
+        {},
+        QStringList{"Reset", "Query"} + series("Text", 1, 16) + series("Command", 1, 16) +
+            series("Text", 17, 24) + series("Command", 17, 24) + series("Text", 25, 28) +
+            series("Command", 25, 28) +
+            QStringList{"Text29", "Text30", "Command29", "Command30", "Text31", "Text32",
+                        "Reset"}}},
+      // The third entrant's box comes last, after the lower "Winner" and its
+      // winner box.
+      {"Match",
+       {"Form1",
+        {569, 312},
+        {{"Text7", {384, 200, 169, 25}}, {"Command3", {248, 288, 73, 21}}},
+        {"Text1", "Text2", "Command1", "Text3", "Text4", "Text5", "Command2", "Text6", "Text7",
+         "Command3", "Text1"}}},
+      {"NameGen", {"Wrestler Name Generator", {465, 173}, {{"Text1", {152, 88, 185, 25}}}, {}}},
+      {"Finisher",
+       {"Random Finisher Generator", {562, 181}, {{"Combo1", {192, 104, 185, 21}}}, {}}},
+      {"FiniGimm",
+       {"Gimmick => Finisher Generator",
+        {699, 177},
+        {{"Combo1", {240, 104, 241, 21}}, {"Text2", {384, 64, 249, 25}}},
+        {}}},
+      {"Rando",
+       {"Random Number Generator",
+        {564, 220},
+        {{"Text3", {248, 160, 81, 19}}},
+        {"Text1", "Text2", "Command1", "Text3", "Command2", "Text1"}}},
+      // The title is first in the tab order but takes no focus.
+      {"calc",
+       {"Segment Ratings Calculator",
+        {585, 288},
+        {{"Text10", {456, 256, 121, 25}}, {"Command4", {352, 224, 169, 17}}},
+        series("Text", 1, 3) + series("Command", 1, 3) + series("Text", 4, 8) +
+            QStringList{"Text10", "Command4", "Command5", "Text1"}}},
+      {"HexRGB", {"RGB -> Hex Utility", {383, 219}, {{"preView", {80, 120, 225, 25}}}, {}}},
+      {"Credits", {"TVU -- Credits", {540, 338}, {}, {"Text1", "Command1", "Text1"}}},
+  };
+  return written;
+}
 
 // Twips to pixels worked out apart from the program's own conversion.
 int nearestPixel(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
@@ -153,6 +233,15 @@ class WindowDesignsTest : public QObject {
       QVERIFY2(control->geometry() == expected, c.name);
       QCOMPARE(control->isVisible(), !c.look.hidden);
     }
+    if (name == "TwipsProbe") return;
+    QVERIFY2(writtenDesigns().contains(name), qPrintable(name + " is not written out here"));
+    const WrittenDesign& written = writtenDesigns()[name];
+    QCOMPARE(w->widget()->windowTitle(), written.caption);
+    QCOMPARE(w->widget()->size(), written.size);
+    for (const auto& [control, place] : written.places) {
+      QVERIFY2(w->findControl(control), qPrintable(control));
+      QCOMPARE(w->findControl(control)->geometry(), place);
+    }
   }
 
   void focusFollowsTheTabIndex_data() { eachWindow_data(); }
@@ -166,16 +255,22 @@ class WindowDesignsTest : public QObject {
     }
     std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
     QVERIFY(!order.empty());
+    QStringList names;
+    for (const design::ControlDesign* c : order) names << QString::fromUtf8(c->name);
+    names << names.first();  // Tab from the last goes round to the first
     QWidget* focused = QApplication::focusWidget();
-    QVERIFY(focused);
-    for (const design::ControlDesign* c : order) {
-      QWidget* expected = w->findControl(QString::fromUtf8(c->name));
+    for (const QString& next : names) {
+      QVERIFY(focused);
+      QWidget* expected = w->findControl(next);
       QVERIFY2(focused == expected || focused->focusProxy() == expected ||
                    expected->isAncestorOf(focused),
-               qPrintable(QString("expected %1, focus on %2").arg(c->name, focused->objectName())));
+               qPrintable(QString("expected %1, focus on %2").arg(next, focused->objectName())));
       QTest::keyClick(focused, Qt::Key_Tab);
       focused = QApplication::focusWidget();
     }
+    const QStringList written = writtenDesigns().value(name).focus;
+    QVERIFY(written.size() <= names.size());
+    QCOMPARE(names.first(written.size()), written);
   }
 
   void everyControlHasAMeaningfulAccessibleName_data() { eachWindow_data(); }

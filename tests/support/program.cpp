@@ -95,11 +95,32 @@ Window* open(const QString& windowName) {
   return onScreen();
 }
 
-QString openFromMenu(const QString& menuButton) {
-  if (!open(QStringLiteral("MainMenu"))) return {};
-  if (!click(QStringLiteral("MainMenu"), menuButton)) return {};
+QString onScreenName() {
   Window* w = onScreen();
   return w ? w->name() : QString();
+}
+
+QString openFromMenu(const QString& menuButton, const QString& selection) {
+  const QString menu = QStringLiteral("MainMenu");
+  if (!open(menu)) return {};
+  if (!selection.isEmpty() && (!click(menu, QStringLiteral("Command1")) ||
+                               !type(menu, QStringLiteral("Combo1"), selection))) {
+    return {};
+  }
+  if (!click(menu, menuButton)) return {};
+  return onScreenName();
+}
+
+bool reopen(const QString& windowName, const QString& back, const QString& menuButton,
+            const QString& selection) {
+  if (!click(windowName, back)) return false;
+  if (onScreenName() != QStringLiteral("MainMenu")) {
+    return failed(windowName + "." + back + " did not go back to the menu");
+  }
+  if (openFromMenu(menuButton, selection) != windowName) {
+    return failed("the menu did not open " + windowName + " again");
+  }
+  return true;
 }
 
 QWidget* control(const QString& windowName, const QString& controlName) {
@@ -107,16 +128,10 @@ QWidget* control(const QString& windowName, const QString& controlName) {
   return w ? w->findControl(controlName) : nullptr;
 }
 
-namespace {
-
-// Fails the running test with `message` and answers false, so that the
-// caller's QVERIFY stops the calling test too.
 bool failed(const QString& message) {
   QTest::qFail(qPrintable(message), __FILE__, __LINE__);
   return false;
 }
-
-}  // namespace
 
 bool click(const QString& windowName, const QString& controlName) {
   auto* button = control<QAbstractButton>(windowName, controlName);

@@ -46,11 +46,21 @@ ScopedRandomSource& random();
 Window* open(const QString& windowName);
 
 // Opens the main menu, clicks one of its buttons, and names the window then
-// on screen (empty when none).
-QString openFromMenu(const QString& menuButton);
+// on screen (empty when none). With a `selection`, the button is one that
+// reads the selector: "Tournaments" shows it and the selection is typed in.
+QString openFromMenu(const QString& menuButton, const QString& selection = {});
+
+// Leaves `windowName` by its `back` button for the menu and comes back as a
+// user does, through openFromMenu(menuButton, selection). Fails the running
+// test and answers false when either step ends elsewhere; call it through
+// QVERIFY.
+[[nodiscard]] bool reopen(const QString& windowName, const QString& back, const QString& menuButton,
+                          const QString& selection = {});
 
 // The window on screen (nullptr when none), and waits for it to be exposed.
 Window* onScreen();
+// Its name; empty when none.
+QString onScreenName();
 
 QWidget* control(const QString& windowName, const QString& controlName);
 template <typename T>
@@ -67,5 +77,9 @@ QString textOf(const QString& windowName, const QString& controlName);
 
 // Lets unloaded windows finish going.
 void settle();
+
+// Fails the running test with `message` and answers false, so that a
+// helper's caller can stop through QVERIFY.
+bool failed(const QString& message);
 
 }  // namespace program

@@ -14,6 +14,7 @@
 
 using program::click;
 using program::control;
+using program::onScreenName;
 using program::textOf;
 
 namespace {
@@ -42,11 +43,6 @@ constexpr design::FormDesign Probe::kDesign{"Probe", "Probe", 3000, 1500, kProbe
 void Probe::connectHandlers() { onClick("Back", &Probe::Back_Click); }
 
 Probe* probe = nullptr;
-
-QString onScreenName() {
-  Window* w = program::onScreen();
-  return w ? w->name() : QString();
-}
 
 // Runs the event loop until the program ends it; false if it never does.
 bool endsProgram(const std::function<void()>& action) {
@@ -83,11 +79,6 @@ class MainMenuTest : public QObject {
 
   void designState() {
     QWidget* menu = program::registry().find("MainMenu")->widget();
-    QCOMPARE(menu->windowTitle(), QString("Torvak Utilities"));
-    QCOMPARE(menu->size(), QSize(700, 396));
-    QCOMPARE(control("MainMenu", "Label1")->geometry(), QRect(128, 16, 457, 41));
-    QCOMPARE(control("MainMenu", "Command10")->geometry(), QRect(616, 344, 73, 41));
-    QCOMPARE(control("MainMenu", "Combo1")->geometry(), QRect(184, 328, 329, 21));
     QVERIFY(control("MainMenu", "Combo1")->isHidden());
     QVERIFY(control("MainMenu", "Command4")->isHidden());
     QCOMPARE(textOf("MainMenu", "Combo1"), QString("Select Your Match Type"));
@@ -148,16 +139,6 @@ class MainMenuTest : public QObject {
     }
   }
 #endif
-
-  void tabOrderFollowsTheTable() {
-    QWidget* w = control("MainMenu", "Command1");
-    const QStringList expected = {"Command2", "Command3", "Random", "Command5", "Command6"};
-    for (const QString& next : expected) {
-      w = w->nextInFocusChain();
-      while (w->focusPolicy() == Qt::NoFocus || !w->isVisible()) w = w->nextInFocusChain();
-      QCOMPARE(w->objectName(), next);
-    }
-  }
 
   void tournamentsRevealsTheSelector() {
     QVERIFY(click("MainMenu", "Command1"));

@@ -52,10 +52,6 @@ class ColourDecoderTest : public QObject {
   }
 
   void designState() {
-    QWidget* window = program::onScreen()->widget();
-    QCOMPARE(window->windowTitle(), QString("RGB -> Hex Utility"));
-    QCOMPARE(window->size(), QSize(383, 219));
-    QCOMPARE(control("HexRGB", "preView")->geometry(), QRect(80, 120, 225, 25));
     QCOMPARE(swatch(), kGrey);
     QCOMPARE(textOf("HexRGB", "preView"), QString());
     QCOMPARE(control<QLabel>("HexRGB", "Label3")->alignment() & Qt::AlignHorizontal_Mask,
@@ -83,8 +79,7 @@ class ColourDecoderTest : public QObject {
       QCOMPARE(list->currentText(), QString());
       choose("Red");
       QVERIFY(click("HexRGB", "gEn3"));
-      QVERIFY(click("HexRGB", "Command1"));
-      QVERIFY(click("MainMenu", "Command2"));
+      QVERIFY(program::reopen("HexRGB", "Command1", "Command2"));
       QCOMPARE(swatch(), kGrey);
     }
   }
