@@ -2,6 +2,7 @@
 #include "program.h"
 
 #include "data/gimmick_table_store.h"
+#include "framework/window_name.h"
 #include "framework/window_registry.h"
 #include "rules/shared_random.h"
 #include "startup.h"
@@ -51,6 +52,14 @@ GimmickTableStore& gimmicks() {
 WindowRegistry& registry() {
   static WindowRegistry windows;
   return windows;
+}
+
+QStringList windowNames() {
+  QStringList names;
+  for (std::string_view name : kWindowNames) {
+    names << QString::fromUtf8(name.data(), qsizetype(name.size()));
+  }
+  return names;
 }
 
 void start() {

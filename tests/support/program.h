@@ -5,6 +5,7 @@
 #include "scoped_random_source.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class GimmickTableStore;
@@ -26,6 +27,9 @@ GimmickTableStore& gimmicks();
 // Every window of the program, owned by the test support as the program's
 // start-up owns them.
 WindowRegistry& registry();
+
+// The names of the program's windows, as the program lists them.
+QStringList windowNames();
 
 // Before each test: no window loaded, the random sequence back at its fixed
 // start with nothing queued, no dialog expected, so the order of tests

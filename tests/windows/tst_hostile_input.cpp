@@ -97,10 +97,7 @@ class HostileInputTest : public QObject {
     program::expectDialogs();  // answered above
   }
 
-  void everyBoxEveryButton_data() {
-    hostileTexts({"MainMenu", "Tourn8", "Tourn16", "Match", "NameGen", "Finisher", "FiniGimm",
-                  "Rando", "calc", "HexRGB", "Credits"});
-  }
+  void everyBoxEveryButton_data() { hostileTexts(program::windowNames()); }
   void everyBoxEveryButton() {
     QFETCH(QString, window);
     QFETCH(QString, text);
