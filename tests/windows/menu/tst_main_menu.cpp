@@ -172,59 +172,30 @@ class MainMenuTest : public QObject {
   }
 
   // Every menu route opens its window, and that window's Back returns to a
-  // menu in its design state.
+  // menu in its design state. A route is the menu's button, the window it
+  // opens and that window's Back; the tournaments are chosen in the selector.
   void routes_data() {
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("route");
     QTest::addColumn<QString>("selection");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("back");
-    QTest::newRow("Standard") << "Command3"
-                              << ""
-                              << "Match"
-                              << "Command3";
-    QTest::newRow("Colour Decoders") << "Command2"
-                                     << ""
-                                     << "HexRGB"
-                                     << "Command1";
-    QTest::newRow("Randomiser") << "Random"
-                                << ""
-                                << "Rando"
-                                << "Command2";
-    QTest::newRow("Ratings Calculator") << "Command5"
-                                        << ""
-                                        << "calc"
-                                        << "Command5";
-    QTest::newRow("Wrestler Name Generator") << "Command6"
-                                             << ""
-                                             << "NameGen"
-                                             << "Command2";
-    QTest::newRow("Finisher for Gimmicks") << "Command7"
-                                           << ""
-                                           << "FiniGimm"
-                                           << "Command2";
-    QTest::newRow("Random Finisher") << "Command8"
-                                     << ""
-                                     << "Finisher"
-                                     << "Command2";
-    QTest::newRow("Credits") << "Command9"
-                             << ""
-                             << "Credits"
-                             << "Command1";
-    QTest::newRow("8 Man Tournament") << "Command4"
-                                      << "8 Man Tournament"
-                                      << "Tourn8"
-                                      << "Command15";
-    QTest::newRow("16 Man Tournament") << "Command4"
-                                       << "16 Man Tournament"
-                                       << "Tourn16"
-                                       << "Query";
+    QTest::newRow("Standard") << QStringList{"Command3", "Match", "Command3"} << "";
+    QTest::newRow("Colour Decoders") << QStringList{"Command2", "HexRGB", "Command1"} << "";
+    QTest::newRow("Randomiser") << QStringList{"Random", "Rando", "Command2"} << "";
+    QTest::newRow("Ratings Calculator") << QStringList{"Command5", "calc", "Command5"} << "";
+    QTest::newRow("Wrestler Name Generator")
+        << QStringList{"Command6", "NameGen", "Command2"} << "";
+    QTest::newRow("Finisher for Gimmicks") << QStringList{"Command7", "FiniGimm", "Command2"} << "";
+    QTest::newRow("Random Finisher") << QStringList{"Command8", "Finisher", "Command2"} << "";
+    QTest::newRow("Credits") << QStringList{"Command9", "Credits", "Command1"} << "";
+    QTest::newRow("8 Man Tournament")
+        << QStringList{"Command4", "Tourn8", "Command15"} << "8 Man Tournament";
+    QTest::newRow("16 Man Tournament")
+        << QStringList{"Command4", "Tourn16", "Query"} << "16 Man Tournament";
   }
 
   void routes() {
-    QFETCH(QString, button);
+    QFETCH(QStringList, route);
     QFETCH(QString, selection);
-    QFETCH(QString, target);
-    QFETCH(QString, back);
+    const QString button = route[0], target = route[1], back = route[2];
     QVERIFY(click("MainMenu", "Command1"));  // the selector is open: Back must close it
     if (!selection.isEmpty()) {
       auto* selector = control<QComboBox>("MainMenu", "Combo1");

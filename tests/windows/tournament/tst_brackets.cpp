@@ -150,34 +150,19 @@ class BracketsTest : public QObject {
     QVERIFY(onlyChanged(b, before, {into}));
   }
 
+  // The finalists, upper first, and the winner and runner-up the click writes.
   void finalWinWritesBothResults_data() {
     QTest::addColumn<QString>("bracket");
     QTest::addColumn<bool>("upperWins");
-    QTest::addColumn<QString>("upper");
-    QTest::addColumn<QString>("lower");
-    QTest::addColumn<QString>("winner");
-    QTest::addColumn<QString>("runnerUp");
+    QTest::addColumn<QStringList>("finalists");
+    QTest::addColumn<QStringList>("results");
+    const QStringList annBea{"Ann", "Bea"}, beaAnn{"Bea", "Ann"}, none{"", ""}, anns{"Ann", "Ann"};
     for (const Bracket& b : kBrackets) {
-      row(b, "upper wins") << true << "Ann"
-                           << "Bea"
-                           << "Ann"
-                           << "Bea";
-      row(b, "lower wins") << false << "Ann"
-                           << "Bea"
-                           << "Bea"
-                           << "Ann";
-      row(b, "both empty, upper") << true << ""
-                                  << ""
-                                  << ""
-                                  << "";
-      row(b, "both empty, lower") << false << ""
-                                  << ""
-                                  << ""
-                                  << "";
-      row(b, "same name") << false << "Ann"
-                          << "Ann"
-                          << "Ann"
-                          << "Ann";
+      row(b, "upper wins") << true << annBea << annBea;
+      row(b, "lower wins") << false << annBea << beaAnn;
+      row(b, "both empty, upper") << true << none << none;
+      row(b, "both empty, lower") << false << none << none;
+      row(b, "same name") << false << anns << anns;
     }
   }
 
@@ -185,15 +170,15 @@ class BracketsTest : public QObject {
     const Bracket& b = *bracket_;
     const BracketMatch& final = finalOf(b);
     QFETCH(bool, upperWins);
-    QFETCH(QString, upper);
-    QFETCH(QString, lower);
+    QFETCH(QStringList, finalists);
+    QFETCH(QStringList, results);
     QVERIFY(fillEverySlot(b));
-    program::control<QLineEdit>(b.window, final.upper)->setText(upper);
-    program::control<QLineEdit>(b.window, final.lower)->setText(lower);
+    program::control<QLineEdit>(b.window, final.upper)->setText(finalists[0]);
+    program::control<QLineEdit>(b.window, final.lower)->setText(finalists[1]);
     const QStringList before = texts(b);
     QVERIFY(click(b.window, upperWins ? final.upperWin : final.lowerWin));
-    QTEST(textOf(b.window, final.into), "winner");
-    QTEST(textOf(b.window, final.runnerUp), "runnerUp");
+    QCOMPARE(textOf(b.window, final.into), results[0]);
+    QCOMPARE(textOf(b.window, final.runnerUp), results[1]);
     QVERIFY(onlyChanged(b, before, {final.into, final.runnerUp}));
   }
 
