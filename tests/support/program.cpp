@@ -100,6 +100,10 @@ Window* onScreen() {
 }
 
 Window* open(const QString& windowName) {
+  if (!registry().find(windowName)) {
+    failed(windowName + " is not part of the program");
+    return nullptr;
+  }
   registry().show(windowName);
   return onScreen();
 }
@@ -159,6 +163,16 @@ bool type(const QString& windowName, const QString& controlName, const QString& 
   QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(w, Qt::Key_Delete);
   QTest::keyClicks(w, text);
+  return true;
+}
+
+bool choose(const QString& windowName, const QString& comboName, const QString& entry) {
+  auto* combo = control<QComboBox>(windowName, comboName);
+  if (!combo) return failed(windowName + "." + comboName + " is not a combo on screen");
+  const int index = combo->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index < 0) return failed(entry + " is not in the list of " + comboName);
+  combo->setCurrentIndex(index);
+  if (combo->currentText() != entry) return failed(comboName + " does not show " + entry);
   return true;
 }
 

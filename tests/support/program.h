@@ -47,6 +47,8 @@ void expectDialogs();
 ScopedRandomSource& random();
 
 // Shows a window as the program would and waits until it is on screen.
+// Fails the running test and answers nullptr when the program has no such
+// window; call it through QVERIFY.
 Window* open(const QString& windowName);
 
 // Opens the main menu, clicks one of its buttons, and names the window then
@@ -77,6 +79,10 @@ T* control(const QString& windowName, const QString& controlName) {
 [[nodiscard]] bool click(const QString& windowName, const QString& controlName);
 // Replaces the text of a box or an editable combo by typing.
 [[nodiscard]] bool type(const QString& windowName, const QString& controlName, const QString& text);
+// Chooses the entry of exactly that text in a combo's list, as a click in
+// the list does.
+[[nodiscard]] bool choose(const QString& windowName, const QString& comboName,
+                          const QString& entry);
 QString textOf(const QString& windowName, const QString& controlName);
 
 // Lets unloaded windows finish going.
