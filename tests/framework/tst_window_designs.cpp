@@ -57,7 +57,7 @@ struct WrittenDesign {
 // clang-format off
 const QHash<QString, WrittenDesign>& writtenDesigns() {
   static const QHash<QString, WrittenDesign> written = {
-      {"MainMenu", {"Torvak Utilities", {700, 396}, 0, "Command1-3 Random Command5-10",
+      {"MainMenu", {"Torvak Utilities", {700, 396}, 0, "Command1-3 Random Command5-10 Command1",
                     {{"Label1", {128, 16, 457, 41}}, {"Command10", {616, 344, 73, 41}},
                      {"Combo1", {184, 328, 329, 21}}}}},
       {"Tourn8", {"Torvak Knockwell", {702, 384}, 2,
@@ -70,11 +70,12 @@ const QHash<QString, WrittenDesign>& writtenDesigns() {
       // winner box.
       {"Match", {"Form1", {569, 312}, 2, "Text1-2 Command1 Text3-5 Command2 Text6-7 Command3 Text1",
                  {{"Text7", {384, 200, 169, 25}}, {"Command3", {248, 288, 73, 21}}}}},
-      {"NameGen", {"Wrestler Name Generator", {465, 173}, 0, "",
+      {"NameGen", {"Wrestler Name Generator", {465, 173}, 0, "Text1 Command1-2 Text1",
                    {{"Text1", {152, 88, 185, 25}}}}},
-      {"Finisher", {"Random Finisher Generator", {562, 181}, 0, "",
-                    {{"Combo1", {192, 104, 185, 21}}}}},
-      {"FiniGimm", {"Gimmick => Finisher Generator", {699, 177}, 2, "",
+      {"Finisher", {"Random Finisher Generator", {562, 181}, 0,
+                    "Command1 Text1 Command2 Combo1 Command1", {{"Combo1", {192, 104, 185, 21}}}}},
+      {"FiniGimm", {"Gimmick => Finisher Generator", {699, 177}, 2,
+                    "Text1-2 Command1 Combo1 Command2 Text1",
                     {{"Combo1", {240, 104, 241, 21}}, {"Text2", {384, 64, 249, 25}}}}},
       {"Rando", {"Random Number Generator", {564, 220}, 0, "Text1-2 Command1 Text3 Command2 Text1",
                  {{"Text3", {248, 160, 81, 19}}}}},
@@ -82,7 +83,9 @@ const QHash<QString, WrittenDesign>& writtenDesigns() {
       {"calc", {"Segment Ratings Calculator", {585, 288}, 9,
                 "Text1-3 Command1-3 Text4-8 Text10 Command4-5 Text1",
                 {{"Text10", {456, 256, 121, 25}}, {"Command4", {352, 224, 169, 17}}}}},
-      {"HexRGB", {"RGB -> Hex Utility", {383, 219}, 3, "", {{"preView", {80, 120, 225, 25}}}}},
+      {"HexRGB", {"RGB -> Hex Utility", {383, 219}, 3,
+                  "Command1 preSets rEd grEen blUe hExD gEn2 gEn3 Command1",
+                  {{"preView", {80, 120, 225, 25}}}}},
       {"Credits", {"TVU -- Credits", {540, 338}, 0, "Text1 Command1 Text1", {}}},
   };
   return written;
