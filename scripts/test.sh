@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, then the whole test suite twice (a build with warnings as errors,
 # and a build under AddressSanitizer and UndefinedBehaviorSanitizer), then
-# the fuzz targets: their corpus replayed, and a minute of fuzzing each.
+# the fuzz targets: their corpus replayed, and a minute of fuzzing each. Both
+# builds build the benchmark, and its quick check is one of their tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

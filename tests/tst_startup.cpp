@@ -3,7 +3,7 @@
 // before each test: what it leaves behind is what a user's run begins with.
 #include "program.h"
 #include "rules/shared_random.h"
-#include "startup.h"
+#include "program/startup.h"
 
 #include <QStandardPaths>
 #include <QTest>

@@ -3,12 +3,12 @@
 //   torvak-gimmicks export [FILE]
 //   torvak-gimmicks build TEXT [FILE]
 // Exit status 0 on success, 1 on refused input, 2 on bad usage.
+#include "command_line/program_options.h"
 #include "data/gimmick_file.h"
 #include "data/gimmick_text.h"
 #include "data/table_file.h"
 #include "data/table_location.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -24,7 +24,6 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kRefused = 1;
-constexpr int kBadUsage = 2;
 
 using gimmick_text::kLongestText;
 
@@ -37,12 +36,6 @@ bool print(const QByteArray& bytes) {
 }
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
-
-int usageError(const QString& message) {
-  report(QStringLiteral("torvak-gimmicks: %1").arg(message));
-  report(QStringLiteral("Try 'torvak-gimmicks --help'."));
-  return kBadUsage;
-}
 
 // A table is exported from the file the program would read when none is
 // named, and that file is never created here.
@@ -157,53 +150,46 @@ int main(int argc, char* argv[]) {
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
 
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
-      "Turns the gimmick table of Torvak Utilities into editable text and back.\n"
-      "\n"
-      "Commands:\n"
-      "  export [FILE]      Print the data file FILE as text: UTF-8, one gimmick a\n"
-      "                     line, seven comma-separated fields (gimmick, finisher 1\n"
-      "                     to 3, note 1 to 3), in record order. Without FILE, the\n"
-      "                     table the program would read: the user's own if there is\n"
-      "                     one, otherwise the one beside the program.\n"
-      "  build TEXT [FILE]  Write a data file from the text in TEXT, whole or not at\n"
-      "                     all. A refused line is reported as TEXT:LINE: reason.\n"
-      "                     Without FILE, into the user's own table, creating its\n"
-      "                     folder, and print the path written (on Linux\n"
-      "                     ~/.local/share/Torvak Utilities/data.dat).\n"
-      "\n"
-      "Exit status: 0 on success, 1 on refused input, 2 on bad usage."));
-  const QCommandLineOption help = parser.addHelpOption();
-  const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export or build"),
-                               QStringLiteral("command [arguments]"));
+  command_line::ProgramOptions options({
+      .command = QStringLiteral("torvak-gimmicks"),
+      .description = QStringLiteral(
+          "Turns the gimmick table of Torvak Utilities into editable text and back.\n"
+          "\n"
+          "Commands:\n"
+          "  export [FILE]      Print the data file FILE as text: UTF-8, one gimmick a\n"
+          "                     line, seven comma-separated fields (gimmick, finisher 1\n"
+          "                     to 3, note 1 to 3), in record order. Without FILE, the\n"
+          "                     table the program would read: the user's own if there is\n"
+          "                     one, otherwise the one beside the program.\n"
+          "  build TEXT [FILE]  Write a data file from the text in TEXT, whole or not at\n"
+          "                     all. A refused line is reported as TEXT:LINE: reason.\n"
+          "                     Without FILE, into the user's own table, creating its\n"
+          "                     folder, and print the path written (on Linux\n"
+          "                     ~/.local/share/Torvak Utilities/data.dat).\n"
+          "\n"
+          "Exit status: 0 on success, 1 on refused input, 2 on bad usage."),
+      .arguments = {{QStringLiteral("command"), QStringLiteral("export or build"),
+                     QStringLiteral("command [arguments]")}},
+  });
+  if (const auto status = options.answerInTerminal(QCoreApplication::arguments())) return *status;
 
-  if (!parser.parse(QCoreApplication::arguments())) return usageError(parser.errorText());
-  if (parser.isSet(version)) {
-    return print(QByteArrayLiteral("torvak-gimmicks (Torvak Utilities) " TORVAK_VERSION "\n"))
-               ? kDone
-               : kRefused;
-  }
-  const QStringList arguments = parser.positionalArguments();
-  if (parser.isSet(help)) {
-    // The usage line names the command as it is typed, wherever it was started from.
-    QString text = parser.helpText();
-    text.replace(0, text.indexOf(u' ', 7), QStringLiteral("Usage: torvak-gimmicks"));
-    return print(text.toUtf8()) ? kDone : kRefused;
-  }
-
-  if (arguments.contains(QString())) return usageError(QStringLiteral("an argument is empty"));
+  const QStringList arguments = options.arguments();
+  if (arguments.contains(QString()))
+    return options.refuseUsage(QStringLiteral("an argument is empty"));
   const QString command = arguments.value(0);
   if (command == QLatin1String("export")) {
-    if (arguments.size() > 2) return usageError(QStringLiteral("export takes at most one FILE"));
+    if (arguments.size() > 2) {
+      return options.refuseUsage(QStringLiteral("export takes at most one FILE"));
+    }
     return exportTable(arguments.value(1));
   }
   if (command == QLatin1String("build")) {
-    if (arguments.size() < 2) return usageError(QStringLiteral("build needs the TEXT to read"));
-    if (arguments.size() > 3) return usageError(QStringLiteral("build takes TEXT and one FILE"));
+    if (arguments.size() < 2)
+      return options.refuseUsage(QStringLiteral("build needs the TEXT to read"));
+    if (arguments.size() > 3)
+      return options.refuseUsage(QStringLiteral("build takes TEXT and one FILE"));
     return buildTable(arguments.value(1), arguments.value(2));
   }
-  if (command.isEmpty()) return usageError(QStringLiteral("no command given"));
-  return usageError(QStringLiteral("unknown command '%1'").arg(command));
+  if (command.isEmpty()) return options.refuseUsage(QStringLiteral("no command given"));
+  return options.refuseUsage(QStringLiteral("unknown command '%1'").arg(command));
 }

@@ -54,9 +54,17 @@ expect_no_display() {
 
 expect_no_display program "$program"
 expect "editor --help" 0 '^Usage: .*torvak-gimmick-editor .*--version ' 0 "$editor" --help
+expect "editor --help-all" 0 '^Usage: torvak-gimmick-editor \[options\] \[FILE\] ' 0 "$editor" --help-all
 expect "editor --version" 0 "^torvak-gimmick-editor .*${version//./\\.} $" 0 "$editor" --version
 expect_no_display editor "$editor"
 expect "gimmick tool --help" 0 '^Usage: .*torvak-gimmicks .*--version ' 0 "$tool" --help
+expect "gimmick tool --help-all" 0 '^Usage: torvak-gimmicks \[options\] command ' 0 "$tool" --help-all
+# The usage line names the command as it is typed, whatever folder it was
+# started from (C:\Program Files on Windows has a space in it).
+mkdir "$scratch/a folder"
+cp "$tool" "$scratch/a folder/"
+expect "gimmick tool --help from a folder with a space" 0 \
+  '^Usage: torvak-gimmicks \[options\] command ' 0 "$scratch/a folder/$(basename "$tool")" --help
 expect "gimmick tool --version" 0 "^torvak-gimmicks .*${version//./\\.} $" 0 "$tool" --version
 
 [ "$failures" -eq 0 ]

@@ -173,10 +173,8 @@ class DarkDesktopTest : public QObject {
 
   void coloursOfALightDesktop_data() {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"MainMenu", "Tourn8", "Tourn16", "Match", "NameGen", "Finisher",
-                               "FiniGimm", "Rando", "calc", "HexRGB", "Credits"}) {
-      QTest::newRow(window) << QString(window);
-    }
+    for (const QString& window : program::windowNames())
+      QTest::newRow(qPrintable(window)) << window;
   }
 
   void coloursOfALightDesktop() {

@@ -2,9 +2,10 @@
 #include "program.h"
 
 #include "data/gimmick_table_store.h"
+#include "framework/window_name.h"
 #include "framework/window_registry.h"
 #include "rules/shared_random.h"
-#include "startup.h"
+#include "program/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -53,6 +54,14 @@ WindowRegistry& registry() {
   return windows;
 }
 
+QStringList windowNames() {
+  QStringList names;
+  for (std::string_view name : kWindowNames) {
+    names << QString::fromUtf8(name.data(), qsizetype(name.size()));
+  }
+  return names;
+}
+
 void start() {
   // On every platform: the table a user keeps must never change a result.
   QStandardPaths::setTestModeEnabled(true);
@@ -91,15 +100,40 @@ Window* onScreen() {
 }
 
 Window* open(const QString& windowName) {
+  if (!registry().find(windowName)) {
+    failed(windowName + " is not part of the program");
+    return nullptr;
+  }
   registry().show(windowName);
   return onScreen();
 }
 
-QString openFromMenu(const QString& menuButton) {
-  if (!open(QStringLiteral("MainMenu"))) return {};
-  if (!click(QStringLiteral("MainMenu"), menuButton)) return {};
+QString onScreenName() {
   Window* w = onScreen();
   return w ? w->name() : QString();
+}
+
+QString openFromMenu(const QString& menuButton, const QString& selection) {
+  const QString menu = QStringLiteral("MainMenu");
+  if (!open(menu)) return {};
+  if (!selection.isEmpty() && (!click(menu, QStringLiteral("Command1")) ||
+                               !type(menu, QStringLiteral("Combo1"), selection))) {
+    return {};
+  }
+  if (!click(menu, menuButton)) return {};
+  return onScreenName();
+}
+
+bool reopen(const QString& windowName, const QString& back, const QString& menuButton,
+            const QString& selection) {
+  if (!click(windowName, back)) return false;
+  if (onScreenName() != QStringLiteral("MainMenu")) {
+    return failed(windowName + "." + back + " did not go back to the menu");
+  }
+  if (openFromMenu(menuButton, selection) != windowName) {
+    return failed("the menu did not open " + windowName + " again");
+  }
+  return true;
 }
 
 QWidget* control(const QString& windowName, const QString& controlName) {
@@ -107,16 +141,10 @@ QWidget* control(const QString& windowName, const QString& controlName) {
   return w ? w->findControl(controlName) : nullptr;
 }
 
-namespace {
-
-// Fails the running test with `message` and answers false, so that the
-// caller's QVERIFY stops the calling test too.
 bool failed(const QString& message) {
   QTest::qFail(qPrintable(message), __FILE__, __LINE__);
   return false;
 }
-
-}  // namespace
 
 bool click(const QString& windowName, const QString& controlName) {
   auto* button = control<QAbstractButton>(windowName, controlName);
@@ -135,6 +163,16 @@ bool type(const QString& windowName, const QString& controlName, const QString& 
   QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(w, Qt::Key_Delete);
   QTest::keyClicks(w, text);
+  return true;
+}
+
+bool choose(const QString& windowName, const QString& comboName, const QString& entry) {
+  auto* combo = control<QComboBox>(windowName, comboName);
+  if (!combo) return failed(windowName + "." + comboName + " is not a combo on screen");
+  const int index = combo->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index < 0) return failed(entry + " is not in the list of " + comboName);
+  combo->setCurrentIndex(index);
+  if (combo->currentText() != entry) return failed(comboName + " does not show " + entry);
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include "scoped_random_source.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class GimmickTableStore;
@@ -27,6 +28,9 @@ GimmickTableStore& gimmicks();
 // start-up owns them.
 WindowRegistry& registry();
 
+// The names of the program's windows, as the program lists them.
+QStringList windowNames();
+
 // Before each test: no window loaded, the random sequence back at its fixed
 // start with nothing queued, no dialog expected, so the order of tests
 // never matters.
@@ -43,14 +47,26 @@ void expectDialogs();
 ScopedRandomSource& random();
 
 // Shows a window as the program would and waits until it is on screen.
+// Fails the running test and answers nullptr when the program has no such
+// window; call it through QVERIFY.
 Window* open(const QString& windowName);
 
 // Opens the main menu, clicks one of its buttons, and names the window then
-// on screen (empty when none).
-QString openFromMenu(const QString& menuButton);
+// on screen (empty when none). With a `selection`, the button is one that
+// reads the selector: "Tournaments" shows it and the selection is typed in.
+QString openFromMenu(const QString& menuButton, const QString& selection = {});
+
+// Leaves `windowName` by its `back` button for the menu and comes back as a
+// user does, through openFromMenu(menuButton, selection). Fails the running
+// test and answers false when either step ends elsewhere; call it through
+// QVERIFY.
+[[nodiscard]] bool reopen(const QString& windowName, const QString& back, const QString& menuButton,
+                          const QString& selection = {});
 
 // The window on screen (nullptr when none), and waits for it to be exposed.
 Window* onScreen();
+// Its name; empty when none.
+QString onScreenName();
 
 QWidget* control(const QString& windowName, const QString& controlName);
 template <typename T>
@@ -63,9 +79,17 @@ T* control(const QString& windowName, const QString& controlName) {
 [[nodiscard]] bool click(const QString& windowName, const QString& controlName);
 // Replaces the text of a box or an editable combo by typing.
 [[nodiscard]] bool type(const QString& windowName, const QString& controlName, const QString& text);
+// Chooses the entry of exactly that text in a combo's list, as a click in
+// the list does.
+[[nodiscard]] bool choose(const QString& windowName, const QString& comboName,
+                          const QString& entry);
 QString textOf(const QString& windowName, const QString& controlName);
 
 // Lets unloaded windows finish going.
 void settle();
+
+// Fails the running test with `message` and answers false, so that a
+// helper's caller can stop through QVERIFY.
+bool failed(const QString& message);
 
 }  // namespace program

@@ -41,80 +41,54 @@ class RatingsCalculatorTest : public QObject {
   }
 
   void designState() {
-    QWidget* window = program::onScreen()->widget();
-    QCOMPARE(window->windowTitle(), QString("Segment Ratings Calculator"));
-    QCOMPARE(window->size(), QSize(585, 288));
-    QCOMPARE(control("calc", "Text10")->geometry(), QRect(456, 256, 121, 25));
-    QCOMPARE(control("calc", "Command4")->geometry(), QRect(352, 224, 169, 17));
     QCOMPARE(textOf("calc", "Label6"), QString("Missing Value:"));
     QCOMPARE(textOf("calc", "Label7"), QString("Overall Section Ratings:"));
     auto* line = control<LineControl>("calc", "Line1");
     QVERIFY(line);
     QCOMPARE(line->endPoints(), QLine(296, 80, 296, 280));
     QCOMPARE(line->colour(), QColor(192, 192, 192));
-    // The title is first in the tab order but takes no focus.
-    QCOMPARE(QApplication::focusWidget(), control("calc", "Text1"));
   }
 
   // The arithmetic is the rule's (tests/rules/tst_ratings.cpp); these rows
   // show the window reads its boxes, uses the rule and writes the result.
   void overall_data() {
-    QTest::addColumn<QString>("crowd");
-    QTest::addColumn<QString>("quality");
+    QTest::addColumn<QStringList>("crowdAndQuality");
     QTest::addColumn<QString>("overall");
-    QTest::newRow("odd sum rounds down") << "55"
-                                         << "60"
-                                         << "57";
-    QTest::newRow("halves read to even") << "56.5"
-                                         << "57.5"
-                                         << "57";
-    QTest::newRow("blanks around") << "  42 "
-                                   << "42"
-                                   << "42";
+    QTest::newRow("odd sum rounds down") << QStringList{"55", "60"} << "57";
+    QTest::newRow("halves read to even") << QStringList{"56.5", "57.5"} << "57";
+    QTest::newRow("blanks around") << QStringList{"  42 ", "42"} << "42";
   }
 
   void overall() {
-    QFETCH(QString, crowd);
-    QFETCH(QString, quality);
+    QFETCH(QStringList, crowdAndQuality);
     QFETCH(QString, overall);
     QVERIFY(type("calc", "Text1", "not a number"));  // never read by this button
-    QVERIFY(type("calc", "Text2", crowd));
-    QVERIFY(type("calc", "Text3", quality));
+    QVERIFY(fill({"Text2", "Text3"}, crowdAndQuality));
     QVERIFY(click("calc", "Command1"));
     QCOMPARE(textOf("calc", "Text4"), overall);
     QCOMPARE(textOf("calc", "Text1"), QString("not a number"));
     QCOMPARE(markedBoxes(), QStringList());
   }
 
-  // Crowd = 2 x Overall - Quality and Quality = 2 x Overall - Crowd.
+  // Crowd = 2 x Overall - Quality and Quality = 2 x Overall - Crowd: the
+  // button, its own box and the other, with Overall and the other typed.
   void missingFromOverall_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("otherBox");
-    QTest::addColumn<QString>("overall");
-    QTest::addColumn<QString>("other");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("missing");
-    QTest::newRow("crowd") << "Command2"
-                           << "Text3"
-                           << "57"
-                           << "60"
+    QTest::newRow("crowd") << QStringList{"Command2", "Text2", "Text3"} << QStringList{"57", "60"}
                            << "54";
-    QTest::newRow("quality") << "Command3"
-                             << "Text2"
-                             << "57"
-                             << "54"
+    QTest::newRow("quality") << QStringList{"Command3", "Text3", "Text2"} << QStringList{"57", "54"}
                              << "60";
   }
 
   void missingFromOverall() {
-    QFETCH(QString, button);
-    QFETCH(QString, otherBox);
-    QFETCH(QString, overall);
-    QFETCH(QString, other);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, typed);
     QFETCH(QString, missing);
-    const QString ownBox = otherBox == "Text3" ? "Text2" : "Text3";
+    const QString button = boxes[0], ownBox = boxes[1], otherBox = boxes[2];
     QVERIFY(type("calc", ownBox, "junk"));  // the button's own row is not read
-    QVERIFY(type("calc", "Text1", overall));
-    QVERIFY(type("calc", otherBox, other));
+    QVERIFY(fill({"Text1", otherBox}, typed));
     QVERIFY(click("calc", button));
     QCOMPARE(textOf("calc", "Text4"), missing);
     QCOMPARE(textOf("calc", ownBox), QString("junk"));

@@ -10,7 +10,4 @@ namespace display_check {
 // with neither an X nor a Wayland display named and no platform chosen.
 bool displayNamed(int argc, char* argv[]);
 
-// The one line that says so, on standard error, naming `program`.
-void reportNoDisplay(const char* program);
-
 }  // namespace display_check

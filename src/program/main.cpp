@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "command_line.h"
+// torvak-utilities: the toolbox, one window at a time.
+#include "command_line/program_options.h"
 #include "data/gimmick_table_store.h"
-#include "display_check.h"
 #include "framework/accessibility_bridge_guard.h"
 #include "framework/window_registry.h"
-#include "startup.h"
+#include "program/startup.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 
 int main(int argc, char* argv[]) {
-  QCoreApplication::setApplicationVersion(QStringLiteral(TORVAK_VERSION));
-  QCommandLineParser options;
-  command_line::describe(options);
-  command_line::answerBeforeWindows(options, argc, argv);
-  if (!display_check::displayNamed(argc, argv)) {
-    display_check::reportNoDisplay("torvak-utilities");
-    return 1;
-  }
+  command_line::ProgramOptions options({
+      .command = QStringLiteral("torvak-utilities"),
+      .description = QStringLiteral(
+          "A toolbox for people who run a wrestling promotion in a booking game: tournament "
+          "brackets, match winners, random numbers, segment ratings, wrestler names, finishers "
+          "and colour codes, one window at a time."),
+  });
+  options.answerBeforeWindows(argc, argv);
+  if (const auto status = options.refuseWithoutDisplay(argc, argv)) return *status;
 
   QApplication app(argc, argv);
   accessibility_bridge_guard::install();
   // Now with Qt's own options taken out: anything left unknown is refused.
-  options.process(app);
+  options.refuseUnknown(app);
 
   // The run's gimmick table: read from data.dat when the menu first loads.
   GimmickTableStore gimmicks;

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display_check.h"
+#include "command_line/display_check.h"
 
 #include <QByteArray>
 #include <QtGlobal>
-
-#include <cstdio>
 
 namespace display_check {
 
@@ -23,13 +21,6 @@ bool displayNamed(int argc, char* argv[]) {
   Q_UNUSED(argv);
   return true;
 #endif
-}
-
-void reportNoDisplay(const char* program) {
-  std::fprintf(stderr,
-               "%s: no display to open its windows on (neither DISPLAY nor WAYLAND_DISPLAY is "
-               "set)\n",
-               program);
 }
 
 }  // namespace display_check

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "program.h"
-
 #include <QStringList>
 
-#include <initializer_list>
-
+// The values of the shared sequence that pick a table's slots, and what the
+// words drawn from a table tell of it.
 namespace draws {
 
 // A value of the shared sequence that draws slot `slot` of a table of `size`:
@@ -14,8 +12,6 @@ namespace draws {
 inline float ofSlot(int slot, int size) {
   return (static_cast<float>(slot) - 0.5f) / static_cast<float>(size);
 }
-
-inline void script(std::initializer_list<float> values) { program::random().queue(values); }
 
 // The words that occur more than once in `words` (slot 1 first), each with
 // its slots, as "word: 1, 35".

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "all_windows.h"
+#include "program/startup.h"
 
 #include "data/gimmick_table_store.h"
+#include "data/table_location.h"
+#include "framework/fonts.h"
 #include "framework/window_registry.h"
 #include "windows/credits/credits_window.h"
 #include "windows/generators/gimmick_finisher_generator.h"
@@ -15,8 +17,16 @@
 #include "windows/tournament/eight_man_bracket.h"
 #include "windows/tournament/sixteen_man_bracket.h"
 
+#include <QApplication>
+#include <QStyleFactory>
+
 #include <memory>
 
+namespace {
+
+// One instance of every window of the program: the one place that knows
+// every window class. The menu loads `gimmicks` and the gimmick window reads
+// it, so it must outlive the windows.
 void registerAllWindows(WindowRegistry& windows, GimmickTableStore& gimmicks) {
   windows.add(std::make_unique<MainMenu>(gimmicks));
   windows.add(std::make_unique<CreditsWindow>());
@@ -29,4 +39,25 @@ void registerAllWindows(WindowRegistry& windows, GimmickTableStore& gimmicks) {
   windows.add(std::make_unique<RandomNumberGenerator>());
   windows.add(std::make_unique<RatingsCalculator>());
   windows.add(std::make_unique<ColourDecoder>());
+}
+
+}  // namespace
+
+void startProgram(WindowRegistry& windows, GimmickTableStore& gimmicks) {
+  // The name also tells QStandardPaths where the user's own gimmick table is,
+  // the same folder the table tool writes.
+  table_location::nameApplication();
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  // Between unloading one window and showing the next, no window is open;
+  // the program ends only through Quit or a title-bar close.
+  QApplication::setQuitOnLastWindowClosed(false);
+  fonts::registerBundledFaces(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+  fonts::installFallbacks();
+
+  registerAllWindows(windows, gimmicks);
+  QObject::connect(&windows, &WindowRegistry::endRequested, &windows, [&windows] {
+    windows.unloadAll();
+    QCoreApplication::exit(0);
+  });
+  windows.show(WindowName("MainMenu"));
 }
