@@ -32,7 +32,8 @@ bool writeText() {
   if (!wide) return false;
   const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
   char* utf8 = static_cast<char*>(std::malloc(bytes > 0 ? bytes : 1));
-  if (utf8 && bytes > 0 && WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, bytes, nullptr, nullptr)) {
+  if (utf8 && bytes > 0 &&
+      WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, bytes, nullptr, nullptr)) {
     std::fwrite(utf8, 1, std::strlen(utf8), stdout);
   }
   std::free(utf8);

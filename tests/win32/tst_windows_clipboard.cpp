@@ -82,19 +82,18 @@ class WindowsClipboardTest : public QObject {
     copy->trigger();
     const Reading reading = readClipboard("text");
     QCOMPARE(reading.status, 0);
-    QCOMPARE(QString::fromUtf8(reading.output),
-             QString("Round one\r\n"
-                     "Ace def. Zoë\r\n"
-                     "Cobra vs Duke\r\n"
-                     "Edge vs Fang\r\n"
-                     "Ghost vs Hawk\r\n"
-                     "\r\n"
-                     "Semi-finals\r\n"
-                     "Ace vs (no name)\r\n"
-                     "(no name) vs (no name)\r\n"
-                     "\r\n"
-                     "Final\r\n"
-                     "(no name) vs (no name)"));
+    QCOMPARE(QString::fromUtf8(reading.output), QString("Round one\r\n"
+                                                        "Ace def. Zoë\r\n"
+                                                        "Cobra vs Duke\r\n"
+                                                        "Edge vs Fang\r\n"
+                                                        "Ghost vs Hawk\r\n"
+                                                        "\r\n"
+                                                        "Semi-finals\r\n"
+                                                        "Ace vs (no name)\r\n"
+                                                        "(no name) vs (no name)\r\n"
+                                                        "\r\n"
+                                                        "Final\r\n"
+                                                        "(no name) vs (no name)"));
   }
 
   void copyAsPictureReachesTheClipboard() {
