@@ -857,13 +857,16 @@ class SharingTest : public QObject {
     const QStringList before = filesOnDisk();
     for (const char* window : {"Tourn8", "Tourn16", "Match", "NameGen", "Finisher", "FiniGimm",
                                "Rando", "calc", "HexRGB"}) {
+      program::reset();  // one window on screen at a time, as in the program
       QVERIFY(program::open(window));
+      QCOMPARE(program::onScreen()->name(), QString(window));
       QCOMPARE(clipboardText(), kUntouched);
       QMenu* menu = rightClick("");
       QVERIFY(menu);
       menu->close();
       QCOMPARE(clipboardText(), kUntouched);
     }
+    program::reset();
     QVERIFY(program::open("Tourn16"));
     QApplication::clipboard()->setText(kNames.join("\n"));
     paste(program::control<QLineEdit>("Tourn16", "Text1"), "keystroke");
