@@ -3,6 +3,7 @@
 
 #include "framework/button_route.h"
 #include "framework/control_name.h"
+#include "framework/result_text.h"
 #include "framework/window.h"
 
 #include <QAbstractButton>
@@ -28,6 +29,12 @@ class FormWindow : public Window {
  protected:
   QString text(Shown control) const { return textOf(findControl(control.name)); }
   void setText(Shown control, const QString& value) { setTextOf(findControl(control.name), value); }
+
+  // "Winner: Alpha", a line of the window's result as text: a label as the
+  // window shows it, then the text of the box it names.
+  QString labelled(Shown label, Shown box) const {
+    return result_text::labelled(text(label), text(box));
+  }
 
   // The control as the widget its design row makes: control<QLineEdit>("Text1").
   template <typename T = QWidget>

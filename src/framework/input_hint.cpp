@@ -15,6 +15,8 @@ namespace {
 // The palette a box had before it was marked, kept on the box itself.
 constexpr const char* kSavedPalette = "inputHintSavedPalette";
 constexpr const char* kIsBalloon = "inputHintBalloon";
+// The accessible description a box had before its balloon gave it one.
+constexpr const char* kSavedDescription = "inputHintSavedDescription";
 constexpr int kGap = 2;
 
 QString balloonName(const QLineEdit* box) { return box->objectName() + QStringLiteral("Hint"); }
@@ -27,7 +29,24 @@ void mark(QLineEdit* box) {
   box->setPalette(p);
 }
 
+// A screen reader hears the balloon with the box it belongs to, as the box's
+// description, besides finding the balloon itself as a text in the window.
+void describe(QLineEdit* box, const QString& hint) {
+  if (!box->property(kSavedDescription).isValid()) {
+    box->setProperty(kSavedDescription, box->accessibleDescription());
+  }
+  box->setAccessibleDescription(hint);
+}
+
+void undescribe(QLineEdit* box) {
+  const QVariant saved = box->property(kSavedDescription);
+  if (!saved.isValid()) return;
+  box->setAccessibleDescription(saved.toString());
+  box->setProperty(kSavedDescription, QVariant());
+}
+
 void unmark(QLineEdit* box) {
+  undescribe(box);
   if (!isMarked(box)) return;
   box->setPalette(box->property(kSavedPalette).value<QPalette>());
   box->setProperty(kSavedPalette, QVariant());
@@ -108,6 +127,7 @@ void show(QLineEdit* box, const QString& hint, const QList<QLineEdit*>& alsoMark
   marked.prepend(box);
   for (QLineEdit* each : marked) mark(each);
   QLabel* balloon = makeBalloon(box, hint);
+  describe(box, hint);
   // Editing any box of the refused press means the user is acting on it.
   for (QLineEdit* each : marked) {
     QObject::connect(each, &QLineEdit::textChanged, balloon, [window] { clearAll(window); });

@@ -11,8 +11,9 @@ class QWidget;
 
 // How a tool says that a press could not use what was typed, without a
 // message box: the boxes concerned turn pale red and a small balloon under
-// one of them says what it accepts. It stays until that box is edited or
-// until the window's next press, which calls clearAll first.
+// one of them says what it accepts (a screen reader hears it as that box's
+// description). It stays until that box is edited or until the window's
+// next press, which calls clearAll first.
 namespace input_hint {
 
 inline constexpr QColor kMarked{255, 205, 205};

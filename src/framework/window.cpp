@@ -2,6 +2,7 @@
 #include "framework/window.h"
 
 #include "framework/builder.h"
+#include "framework/share_actions.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -70,6 +71,7 @@ void Window::load() {
   widget_ = new WindowFrame([this] { endProgram(); });
   design::build(design_, widget_);
   connectHandlers();
+  if (sharesResult()) new ShareActions(*this);
   Form_Load();
 }
 

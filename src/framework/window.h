@@ -4,10 +4,13 @@
 #include "framework/form_design.h"
 #include "framework/window_name.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+
+class QLineEdit;
 
 // One window of the program. The instance lives for the whole run and keeps
 // the window's own variables; the on-screen window and its controls exist
@@ -35,6 +38,18 @@ class Window : public QObject {
   // The text a control shows: a box's text, a combo's text, a caption.
   static QString textOf(const QWidget* control);
   static void setTextOf(QWidget* control, const QString& value);
+
+  // What the window shares. A tool window answers sharesResult() with true
+  // and gives its result as plain text; the framework then gives it "Copy as
+  // text", "Copy as picture" and a context menu holding them
+  // (framework/share_actions.h). A bracket also names its first-round boxes
+  // in bracket order, which a pasted roster fills and "Shuffle entrants"
+  // draws anew, and the first later box holding a result, which forbids a
+  // shuffle. The main menu and Credits share nothing.
+  virtual bool sharesResult() const { return false; }
+  virtual QString resultText() const { return {}; }
+  virtual QList<QLineEdit*> entrantBoxes() const { return {}; }
+  virtual QLineEdit* heldResult() const { return nullptr; }
 
   // A control of the loaded window by a name known only at run time;
   // nullptr when there is none. The window's own code names its controls

@@ -14,7 +14,11 @@ int main(int argc, char* argv[]) {
       .description = QStringLiteral(
           "A toolbox for people who run a wrestling promotion in a booking game: tournament "
           "brackets, match winners, random numbers, segment ratings, wrestler names, finishers "
-          "and colour codes, one window at a time."),
+          "and colour codes, one window at a time.\n\n"
+          "In every tool window, Ctrl+Shift+C copies the result as text and Ctrl+Shift+P as a "
+          "picture of the window; in a bracket, Ctrl+Shift+S shuffles the entrants, and a list of "
+          "names pasted into a first-round box fills that box and the ones after it. A right-click "
+          "offers the same. Only a copy changes the clipboard."),
   });
   options.answerBeforeWindows(argc, argv);
   if (const auto status = options.refuseWithoutDisplay(argc, argv)) return *status;

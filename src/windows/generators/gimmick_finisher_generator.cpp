@@ -5,6 +5,7 @@
 #include "rules/shared_random.h"
 
 #include <QComboBox>
+#include <QStringList>
 
 namespace {
 
@@ -64,4 +65,15 @@ void GimmickFinisherGenerator::Command1_Click() {
   const Finisher finisher = place_ ? gimmicks_.finisher(*place_, roll_) : Finisher{};
   setText("Text1", finisher.move);
   setText("Text2", finisher.note);
+}
+
+// The gimmick as the list shows it, then the finisher and its note under the
+// window's own captions.
+QString GimmickFinisherGenerator::resultText() const {
+  return QStringList{
+      result_text::labelled("Gimmick:", text("Combo1")),
+      labelled("Label3", "Text1"),
+      labelled("Label4", "Text2"),
+  }
+      .join(u'\n');
 }

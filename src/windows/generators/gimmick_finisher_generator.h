@@ -19,6 +19,10 @@ class GimmickFinisherGenerator : public FormWindow<GimmickFinisherGenerator> {
   // reads it.
   explicit GimmickFinisherGenerator(const GimmickTable& gimmicks);
 
+  // Its result as text, for "Copy as text".
+  bool sharesResult() const override { return true; }
+  QString resultText() const override;
+
  protected:
   void connectHandlers() override;
   void Form_Load() override;

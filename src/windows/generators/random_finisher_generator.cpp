@@ -40,3 +40,7 @@ void RandomFinisherGenerator::connectHandlers() {
 void RandomFinisherGenerator::Command1_Click() {
   setText("Text1", finisher_names::compose(text("Combo1"), shared_random::wholeDraw));
 }
+
+QString RandomFinisherGenerator::resultText() const {
+  return result_text::labelled("Finisher:", text("Text1"));
+}

@@ -11,6 +11,10 @@ class RandomFinisherGenerator : public FormWindow<RandomFinisherGenerator> {
  public:
   static const design::FormDesign kDesign;  // random_finisher_generator.cpp
 
+  // Its result as text, for "Copy as text".
+  bool sharesResult() const override { return true; }
+  QString resultText() const override;
+
  protected:
   void connectHandlers() override;
 

@@ -86,3 +86,7 @@ void WrestlerNameGenerator::Command1_Click() {
   const QString surname = drawnFrom(kSurnames);
   setText("Text1", first + " " + surname);
 }
+
+QString WrestlerNameGenerator::resultText() const {
+  return result_text::labelled("Wrestler name:", text("Text1"));
+}

@@ -11,6 +11,10 @@ class WrestlerNameGenerator : public FormWindow<WrestlerNameGenerator> {
  public:
   static const design::FormDesign kDesign;  // wrestler_name_generator.cpp
 
+  // Its result as text, for "Copy as text".
+  bool sharesResult() const override { return true; }
+  QString resultText() const override;
+
  protected:
   void connectHandlers() override;
   void Form_Load() override;

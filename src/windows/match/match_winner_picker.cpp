@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/match/match_winner_picker.h"
 
+#include <QStringList>
 #include "rules/shared_random.h"
 
 namespace {
@@ -69,4 +70,19 @@ void MatchWinnerPicker::Command2_Click() {
   if (n > 7) setText("Text6", text("Text4"));
   if (n > 3 && n < 8) setText("Text6", text("Text5"));
   if (n < 4) setText("Text6", text("Text7"));
+}
+
+// "1 -vs- 1: Alpha vs Bravo" and "Winner: Alpha", then the three-way match
+// the same way, each under the window's own captions.
+QString MatchWinnerPicker::resultText() const {
+  using result_text::name;
+  return QStringList{
+      text("Label2") + ": " + name(text("Text1")) + " vs " + name(text("Text2")),
+      labelled("Label3", "Text3"),
+      QString(),
+      text("Label4") + ": " + name(text("Text4")) + " vs " + name(text("Text5")) + " vs " +
+          name(text("Text7")),
+      labelled("Label5", "Text6"),
+  }
+      .join(u'\n');
 }

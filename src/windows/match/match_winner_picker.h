@@ -10,6 +10,10 @@ class MatchWinnerPicker : public FormWindow<MatchWinnerPicker> {
  public:
   static const design::FormDesign kDesign;  // match_winner_picker.cpp
 
+  // Its result as text, for "Copy as text".
+  bool sharesResult() const override { return true; }
+  QString resultText() const override;
+
  protected:
   void connectHandlers() override;
 

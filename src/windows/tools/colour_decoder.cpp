@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 
 using namespace design;
@@ -131,4 +133,14 @@ void ColourDecoder::numbersToCode() {
   swatch->setAutoFillBackground(true);
 
   setText("hExD", hexDigits(*red) + hexDigits(*green) + hexDigits(*blue));
+}
+
+// "Hex Code: FF800" and "RGB Code: 255, 128, 0", in the window's order; with
+// all three component boxes empty the caption stands alone.
+QString ColourDecoder::resultText() const {
+  const QStringList components = {text("rEd"), text("grEen"), text("blUe")};
+  const bool none = std::all_of(components.begin(), components.end(),
+                                [](const QString& c) { return c.isEmpty(); });
+  return labelled("Label2", "hExD") + u'\n' +
+         result_text::labelled(text("Label3"), none ? QString() : components.join(", "));
 }

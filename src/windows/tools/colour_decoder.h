@@ -14,6 +14,10 @@ class ColourDecoder : public FormWindow<ColourDecoder> {
  public:
   static const design::FormDesign kDesign;  // colour_decoder.cpp
 
+  // Its result as text, for "Copy as text".
+  bool sharesResult() const override { return true; }
+  QString resultText() const override;
+
  protected:
   void connectHandlers() override;
   void Form_Load() override;

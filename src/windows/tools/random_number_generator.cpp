@@ -94,3 +94,9 @@ void RandomNumberGenerator::Command1_Click() {
   const auto offset = static_cast<std::int64_t>(std::floor(r * *width));
   setText("Text3", numbers::toText(*a + offset));
 }
+
+// "Random number between 1 and 10: 7", the range as the boxes show it.
+QString RandomNumberGenerator::resultText() const {
+  return QStringLiteral("Random number between %1 and %2:").arg(text("Text1"), text("Text2")) +
+         (text("Text3").isEmpty() ? QString() : " " + text("Text3"));
+}

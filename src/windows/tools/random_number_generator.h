@@ -10,6 +10,10 @@ class RandomNumberGenerator : public FormWindow<RandomNumberGenerator> {
  public:
   static const design::FormDesign kDesign;  // random_number_generator.cpp
 
+  // Its result as text, for "Copy as text".
+  bool sharesResult() const override { return true; }
+  QString resultText() const override;
+
  protected:
   void connectHandlers() override;
 

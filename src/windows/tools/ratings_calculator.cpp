@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 
+#include <QStringList>
 #include <iterator>
 
 namespace {
@@ -143,4 +144,21 @@ void RatingsCalculator::Command4_Click() {
           {control<QLineEdit>("Text5"), control<QLineEdit>("Text6"), control<QLineEdit>("Text7")});
       return;
   }
+}
+
+// Every box under the caption beside it, the left half, then the right.
+QString RatingsCalculator::resultText() const {
+  return QStringList{
+      labelled("Label3", "Text1"),
+      labelled("Label4", "Text2"),
+      labelled("Label5", "Text3"),
+      labelled("Label6", "Text4"),
+      QString(),
+      labelled("Label8", "Text5"),
+      labelled("Label10", "Text6"),
+      labelled("Label11", "Text7"),
+      labelled("Label12", "Text8"),
+      labelled("Label7", "Text10"),
+  }
+      .join(u'\n');
 }

@@ -16,6 +16,10 @@ class RatingsCalculator : public FormWindow<RatingsCalculator> {
  public:
   static const design::FormDesign kDesign;  // ratings_calculator.cpp
 
+  // Its result as text, for "Copy as text".
+  bool sharesResult() const override { return true; }
+  QString resultText() const override;
+
  protected:
   void connectHandlers() override;
 

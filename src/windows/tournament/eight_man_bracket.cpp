@@ -77,6 +77,8 @@ constexpr EightManBracket::Route kRoutes[] = {{"Command15", "MainMenu"}};
 
 }  // namespace
 
+EightManBracket::EightManBracket() : KnockoutBracket(kEightManMatches) {}
+
 void EightManBracket::connectHandlers() {
   connectMatches(kEightManMatches, kWinRoutes);
   connectRoutes(kRoutes);

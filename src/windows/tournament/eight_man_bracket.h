@@ -11,6 +11,8 @@ class EightManBracket : public KnockoutBracket<EightManBracket> {
   Q_OBJECT
 
  public:
+  EightManBracket();
+
   static const design::FormDesign kDesign;  // eight_man_bracket.cpp
 
  protected:

@@ -4,8 +4,10 @@
 #include "framework/form_window.h"
 #include "rules/shared_random.h"
 #include "windows/tournament/bracket_match.h"
+#include "windows/tournament/bracket_text.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 
 #include <array>
 #include <cstddef>
@@ -68,6 +70,29 @@ class KnockoutBracket : public FormWindow<Form> {
  public:
   using Route = ButtonRoute<Form>;
 
+  explicit KnockoutBracket(std::span<const BracketMatch> matches) : matches_(matches) {}
+
+  // The whole bracket as text, and its first-round boxes for a pasted
+  // roster and "Shuffle entrants", all from the table of matches.
+  bool sharesResult() const override { return true; }
+  QString resultText() const override {
+    return bracket::asText(matches_, [this](const char* slot) {
+      return Window::textOf(this->findControl(QString::fromUtf8(slot)));
+    });
+  }
+  QList<QLineEdit*> entrantBoxes() const override {
+    QList<QLineEdit*> boxes;
+    for (const char* slot : bracket::entrantSlots(matches_)) boxes << box(slot);
+    return boxes;
+  }
+  // A shuffle would leave results of matches its entrants never fought.
+  QLineEdit* heldResult() const override {
+    for (const char* slot : bracket::resultSlots(matches_)) {
+      if (!box(slot)->text().isEmpty()) return box(slot);
+    }
+    return nullptr;
+  }
+
  protected:
   // Every "Win" and "Random" button of the table. A second click simply
   // overwrites, and nothing else changes.
@@ -91,6 +116,12 @@ class KnockoutBracket : public FormWindow<Form> {
   }
 
  private:
+  QLineEdit* box(const char* slot) const {
+    return this->template findControl<QLineEdit>(QString::fromUtf8(slot));
+  }
+
+  std::span<const BracketMatch> matches_;
+
   // One draw of 1 to 10 decides the match as its winner's "Win" would. Draws
   // before the final favour the upper wrestler, on 1 to 5; the final's
   // favours the upper finalist on 6 to 10 instead.

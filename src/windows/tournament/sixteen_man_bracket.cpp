@@ -103,6 +103,8 @@ constexpr SixteenManBracket::Route kRoutes[] = {{"Query", "MainMenu"}};
 
 }  // namespace
 
+SixteenManBracket::SixteenManBracket() : KnockoutBracket(kSixteenManMatches) {}
+
 void SixteenManBracket::connectHandlers() {
   connectMatches(kSixteenManMatches, kWinRoutes);
   connectRoutes(kRoutes);

@@ -11,6 +11,8 @@ class SixteenManBracket : public KnockoutBracket<SixteenManBracket> {
   Q_OBJECT
 
  public:
+  SixteenManBracket();
+
   static const design::FormDesign kDesign;  // sixteen_man_bracket.cpp
 
  protected:
