@@ -24,11 +24,10 @@ const QString kObjects = QStringLiteral("/org/a11y/atspi/accessible");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString kAtSpi = QStringLiteral("org.a11y.atspi.");
 
-// The interfaces an object offers, each with how many arguments its methods
-// take, as the bridge's own introspection of that object declares them.
+// How many arguments each method of each interface takes, as the bridge's
+// own introspection of an object declares them.
 using Methods = QHash<QString, int>;
-QHash<QString, Methods> offeredInterfaces(const QString& introspection) {
-  QHash<QString, Methods> offered;
+void learnDeclarations(const QString& introspection, QHash<QString, Methods>& declared) {
   QXmlStreamReader xml(QStringLiteral("<node>") + introspection + QStringLiteral("</node>"));
   QString interface;
   QString method;
@@ -37,16 +36,15 @@ QHash<QString, Methods> offeredInterfaces(const QString& introspection) {
     const auto name = xml.attributes().value(QLatin1String("name")).toString();
     if (xml.name() == QLatin1String("interface")) {
       interface = name;
-      offered[interface];
+      declared[interface];
     } else if (xml.name() == QLatin1String("method")) {
       method = name;
-      offered[interface][method] = 0;
+      declared[interface][method] = 0;
     } else if (xml.name() == QLatin1String("arg") &&
                xml.attributes().value(QLatin1String("direction")) == QLatin1String("in")) {
-      ++offered[interface][method];
+      ++declared[interface][method];
     }
   }
-  return offered;
 }
 
 // How many arguments the bridge reads, where that is more than the method's
@@ -60,9 +58,13 @@ int argumentsRead(const QString& interface, const QString& method, int declared)
   return declared;
 }
 
-// Stands in front of the bridge's object tree. A call the bridge could not
-// take safely gets a D-Bus error here; every other goes to the bridge as it
-// came, so a client that asks property by property (Orca, libatspi) is
+QString takes(const QString& method, int arguments) {
+  return QStringLiteral("%1 takes %2 argument(s)").arg(method).arg(arguments);
+}
+
+// Stands in front of the bridge's object tree. A call the bridge would read
+// past the end of gets a D-Bus error here; every other goes to the bridge as
+// it came, so a client that asks property by property (Orca, libatspi) is
 // served as before.
 class CallFilter : public QDBusVirtualObject {
  public:
@@ -79,37 +81,28 @@ class CallFilter : public QDBusVirtualObject {
 
  private:
   // Why the bridge must not see `message`; empty when it may.
-  QString refusal(const QDBusMessage& message) const {
+  QString refusal(const QDBusMessage& message) {
     const qsizetype count = message.arguments().size();
-    QString interface = message.interface();
-    QString method = message.member();
-    int needed = 0;
+    const QString interface = message.interface();
+    const QString method = message.member();
     if (interface == kProperties) {
       if (method == QLatin1String("GetAll")) {
         return QStringLiteral("GetAll is not answered here; ask for each property with Get");
       }
-      needed = method == QLatin1String("Set") ? 3 : 2;
-      if (count < needed) return QStringLiteral("%1 takes %2 argument(s)").arg(method).arg(needed);
-      interface = message.arguments().at(0).toString();
-      method.clear();
+      const int needed = method == QLatin1String("Set") ? 3 : 2;
+      return count < needed ? takes(method, needed) : QString();
     }
     if (!interface.startsWith(kAtSpi)) return {};
-    const QHash<QString, Methods> offered = offeredInterfaces(bridge_->introspect(message.path()));
-    // An object the bridge does not know it refuses itself.
-    if (offered.isEmpty()) return {};
-    const auto found = offered.constFind(interface);
-    if (found == offered.constEnd()) {
-      return QStringLiteral("%1 does not offer %2").arg(message.path(), interface);
+    // The declarations are the same for every object: learnt once.
+    if (!declared_.contains(interface)) {
+      learnDeclarations(bridge_->introspect(message.path()), declared_);
     }
-    if (method.isEmpty()) return {};
-    const auto declared = found->constFind(method);
-    if (declared == found->constEnd()) return {};
-    needed = argumentsRead(interface, method, *declared);
-    if (count < needed) return QStringLiteral("%1 takes %2 argument(s)").arg(method).arg(needed);
-    return {};
+    const int needed = argumentsRead(interface, method, declared_.value(interface).value(method));
+    return count < needed ? takes(method, needed) : QString();
   }
 
   QDBusVirtualObject* bridge_;
+  QHash<QString, Methods> declared_;
 };
 
 // Puts the filter in front of the bridge's objects once the bridge has

@@ -7,10 +7,9 @@
 // org.freedesktop.DBus.Properties (sent by gdbus introspect and by screen
 // readers built on zbus), which has one argument where the bridge reads two,
 // or a method called with too few arguments, reads past the message and
-// crashes the program; so does a call to an interface the object does not
-// offer (EditableText on a label). The guard stands in front of the bridge
-// and answers such calls with a D-Bus error; every other call reaches the
-// bridge unchanged. Installed once by each program with windows, after its
+// crashes the program. The guard stands in front of the bridge and answers
+// such calls with a D-Bus error; every other call reaches the bridge
+// unchanged. Installed once by each program with windows, after its
 // application object exists; it does nothing where there is no such bridge
 // (Windows) or until the bridge is switched on.
 namespace accessibility_bridge_guard {

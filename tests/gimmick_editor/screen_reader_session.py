@@ -13,8 +13,9 @@ focus event names it, types a comma where the table refuses one and reads the
 message line that announces the refusal, empties the table with the name
 filter and asks it for cells it no longer has, and asks for all of an
 object's properties at once (what gdbus introspect and screen readers built
-on zbus do). After each step the editor must still be running. Last, the
-program itself must survive the same GetAll.
+on zbus do) and calls a method without its argument. After each step the
+editor must still be running. Last, the program itself must survive the same
+calls.
 """
 import os
 import signal
@@ -29,8 +30,6 @@ from gi.repository import Atspi, Gio, GLib  # noqa: E402
 
 EDITOR, PROGRAM, TABLE = sys.argv[1:4]
 ROWS_WALKED = 3
-FIELDS = ["gimmick", "finisher 1", "finisher 2", "finisher 3",
-          "note on finisher 1", "note on finisher 2", "note on finisher 3"]
 KEY_RIGHT, KEY_DOWN, KEY_HOME, KEY_RETURN, KEY_TAB = 0xFF53, 0xFF54, 0xFF50, 0xFF0D, 0xFF09
 started = []
 
@@ -49,7 +48,8 @@ def expect(condition, why):
 
 
 def records(path):
-    """The table's fields, as the data file holds them."""
+    """Each row as the editor shows it: the record's seven fields, as the
+    data file holds them, then the bytes it has left."""
     data = open(path, "rb").read()
     rows = []
     for start in range(0, len(data) - 1, 128):
@@ -126,7 +126,7 @@ def children(accessible):
 
 def find(accessible, role, test=lambda found: True):
     """The first descendant of that role that passes the test; tables are
-    not entered, as a screen reader does not walk their cells."""
+    not entered, as a screen reader does not walk their table."""
     for child in children(accessible):
         if child.get_role() == role and test(child):
             return child
@@ -158,18 +158,20 @@ class Events:
             self.renamed.append((event.source, event.source.get_name()))
 
 
-def all_properties(bus, accessible):
-    """org.freedesktop.DBus.Properties.GetAll on the object: an answer or a
-    D-Bus error, either is fine as long as the program lives."""
-    try:
-        bus.call_sync(accessible.get_bus_name() if hasattr(accessible, "get_bus_name")
-                      else accessible.app.bus_name,
-                      accessible.path, "org.freedesktop.DBus.Properties", "GetAll",
-                      GLib.Variant("(s)", ("org.a11y.atspi.Accessible",)), None,
-                      Gio.DBusCallFlags.NONE, 10000, None)
-    except GLib.Error as error:
-        return error.message
-    return "answered"
+def calls_qt_6_4_crashed_on(bus, accessible):
+    """All of the object's properties at once (org.freedesktop.DBus.Properties
+    .GetAll), and a method without its argument. An answer or a D-Bus error,
+    either will do, as long as the program lives."""
+    name = accessible.app.bus_name
+    for interface, method, arguments in (
+            ("org.freedesktop.DBus.Properties", "GetAll",
+             GLib.Variant("(s)", ("org.a11y.atspi.Accessible",))),
+            ("org.a11y.atspi.Accessible", "GetChildAtIndex", None)):
+        try:
+            bus.call_sync(name, accessible.path, interface, method, arguments, None,
+                          Gio.DBusCallFlags.NONE, 10000, None)
+        except GLib.Error:
+            pass
 
 
 def accessibility_bus():
@@ -196,11 +198,9 @@ def main():
            f"the open table's line reads {source.get_name()!r}")
     table = find(frame, Atspi.Role.TABLE, lambda found: found.get_name() == "Gimmicks")
     expect(table is not None, "no table named Gimmicks")
-    cells = table
-    expect(cells.get_n_rows() == len(table_rows),
-           f"the table has {cells.get_n_rows()} rows, the file {len(table_rows)}")
+    expect(table.get_n_rows() == len(table_rows),
+           f"the table has {table.get_n_rows()} rows, the file {len(table_rows)}")
 
-    # Into the table, on its current cell, then cell by cell.
     activate(editor)
     wait_for("the window active",
              lambda: frame.get_state_set().contains(Atspi.StateType.ACTIVE))
@@ -212,7 +212,7 @@ def main():
     events.focused.clear()
     key(KEY_TAB)
     wait_for("focus on the table", lambda: table in events.focused)
-    columns = cells.get_n_columns()
+    columns = table.get_n_columns()
     for row in range(ROWS_WALKED):
         for column in range(columns):
             if row or column:
@@ -229,13 +229,13 @@ def main():
                        f"the focus is on child {cell.get_index_in_parent()}, not on row "
                        f"{row + 1}, column {column + 1}")
             else:
-                cell = cells.get_accessible_at(0, 0)
+                cell = table.get_accessible_at(0, 0)
             expect(cell.get_state_set().contains(Atspi.StateType.FOCUSED),
                    f"row {row + 1}, column {column + 1} is not the focused cell")
             heard = cell.get_name()
             if "Text" in cell.get_interfaces():
                 heard = Atspi.Text.get_text(cell, 0, Atspi.Text.get_character_count(cell))
-            if column < len(FIELDS) + 1:
+            if column < len(table_rows[row]):  # the warnings are not in the file
                 expect(heard == table_rows[row][column],
                        f"row {row + 1}, column {column + 1} reads {heard!r}, "
                        f"the file holds {table_rows[row][column]!r}")
@@ -259,15 +259,15 @@ def main():
     print("heard the refusal", flush=True)
 
     # A filter that leaves no row; the cells the reader remembers are gone.
-    remembered = cells.get_accessible_at(0, 0)
+    remembered = table.get_accessible_at(0, 0)
     find_box.set_text_contents("no such gimmick")
-    wait_for("the filtered table to empty", lambda: cells.get_n_rows() == 0)
-    for ask in (lambda: cells.get_row_column_extents_at_index(12),
-                lambda: cells.is_selected(0, 0),
-                lambda: cells.get_column_extent_at(0, 0),
-                lambda: cells.get_row_extent_at(0, 0),
-                lambda: cells.get_column_header(0),
-                lambda: cells.get_index_at(0, 0),
+    wait_for("the filtered table to empty", lambda: table.get_n_rows() == 0)
+    for ask in (lambda: table.get_row_column_extents_at_index(12),
+                lambda: table.is_selected(0, 0),
+                lambda: table.get_column_extent_at(0, 0),
+                lambda: table.get_row_extent_at(0, 0),
+                lambda: table.get_column_header(0),
+                lambda: table.get_index_at(0, 0),
                 lambda: remembered.get_name()):
         try:
             ask()
@@ -275,25 +275,25 @@ def main():
             pass
     alive(editor, "asking the empty table for its cells")
     find_box.set_text_contents("")
-    wait_for("the rows back", lambda: cells.get_n_rows() == len(table_rows))
-    first = cells.get_accessible_at(0, 0)
+    wait_for("the rows back", lambda: table.get_n_rows() == len(table_rows))
+    first = table.get_accessible_at(0, 0)
     expect(first is not None and first.get_name() == table_rows[0][0],
            "the first cell is not read again after the filter")
 
-    # Everything at once: the bridge of Qt 6.4 crashed here.
+    # What crashed the bridge of Qt 6.4.
     bus = accessibility_bus()
     for accessible in (frame, table, first, remembered, message):
-        all_properties(bus, accessible)
-    alive(editor, "GetAll")
-    print("the editor survived GetAll", flush=True)
+        calls_qt_6_4_crashed_on(bus, accessible)
+    alive(editor, "GetAll and a call without its argument")
+    print("the editor survived GetAll and a call without its argument", flush=True)
     editor.send_signal(signal.SIGTERM)
     editor.wait(10)
 
     program, program_app = start(PROGRAM)
     menu = wait_for("the program's window", lambda: next(children(program_app), None))
-    all_properties(bus, menu)
-    alive(program, "GetAll")
-    print("the program survived GetAll", flush=True)
+    calls_qt_6_4_crashed_on(bus, menu)
+    alive(program, "GetAll and a call without its argument")
+    print("the program survived them too", flush=True)
     program.send_signal(signal.SIGTERM)
     program.wait(10)
     print("PASS", flush=True)

@@ -25,11 +25,14 @@ inline void add(Keys& keys, const QString& text) {
   if (!key.isEmpty()) keys[key.toString(QKeySequence::PortableText)] << text;
 }
 
-// Every label, button and group box of the window, and its menu bar's
-// titles: the keys Alt opens wherever the focus is in the window.
+// Every button, group box and label with a buddy (a label without one takes
+// no key) of the window, and its menu bar's titles: the keys Alt opens
+// wherever the focus is in the window.
 inline Keys ofWindow(const QWidget& window) {
   Keys keys;
-  for (const QLabel* label : window.findChildren<QLabel*>()) add(keys, label->text());
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->buddy()) add(keys, label->text());
+  }
   for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
     add(keys, button->text());
   }
