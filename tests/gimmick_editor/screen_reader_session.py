@@ -255,8 +255,14 @@ def main():
                                      if name == refusal), None))
     expect(message.get_role() == Atspi.Role.LABEL, "the refusal came from no label")
     expect(message.get_name() == refusal, f"the message line reads {message.get_name()!r}")
-    alive(editor, "the refusal")
-    print("heard the refusal", flush=True)
+    # The same refusal again is heard again.
+    events.renamed.clear()
+    Atspi.generate_keyboard_event(0, "A,B", Atspi.KeySynthType.STRING)
+    key(KEY_RETURN)
+    wait_for("the same refusal announced again",
+             lambda: any(name == refusal for _, name in events.renamed))
+    alive(editor, "the refusals")
+    print("heard the refusal, twice", flush=True)
 
     # A filter that leaves no row; the cells the reader remembers are gone.
     remembered = table.get_accessible_at(0, 0)
