@@ -145,7 +145,7 @@ void GimmickEditorWindow::buildActions() {
   QAction* down = makeAction("actionMoveDown", QStringLiteral("Move do&wn"),
                              QKeySequence(Qt::CTRL | Qt::Key_Down));
   connect(down, &QAction::triggered, this, [this] { moveRow(1); });
-  QAction* find = makeAction("actionFindName", QStringLiteral("&Find a name"), QKeySequence::Find);
+  QAction* find = makeAction("actionFindName", QStringLiteral("Find a &name"), QKeySequence::Find);
   connect(find, &QAction::triggered, this,
           [this] { nameFilter_->setFocus(Qt::ShortcutFocusReason); });
   QAction* tryAction =
