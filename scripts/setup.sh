@@ -4,7 +4,9 @@
 # Debian 12, from Debian's own packages. Installing needs root: run as root
 # (or with sudo); as another user it prints the exact command to run.
 # `setup.sh windows` installs what the Windows build (scripts/windows.sh) needs.
-# Qt's GTK theme and Adwaita-dark are for the dark-desktop screenshots.
+# Qt's GTK theme and Adwaita-dark are for the dark-desktop screenshots; the
+# D-Bus session, the accessibility bus, Debian's python with its AT-SPI
+# bindings and xdotool are for the screen reader's session over the editor.
 set -euo pipefail
 
 if [ "${1:-}" = windows ]; then
@@ -26,6 +28,7 @@ else
     fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
     xvfb xauth
     qt6-gtk-platformtheme gnome-themes-extra
+    dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool
   )
 fi
 

@@ -3,6 +3,7 @@
 
 #include "data/table_location.h"
 #include "gimmick_editor/gimmick_field_delegate.h"
+#include "gimmick_editor/table_view_accessible.h"
 #include "rules/shared_random.h"
 
 #include <QAction>
@@ -54,6 +55,7 @@ GimmickEditorWindow::GimmickEditorWindow(const QString& programDirectory, QWidge
   setObjectName(QStringLiteral("GimmickEditor"));
   setWindowTitle(QStringLiteral("Gimmick Table Editor[*]"));
   setWindowIcon(QIcon(QStringLiteral(":/torvak-gimmick-editor.png")));
+  table_view_accessible::install();
   filter_.setSourceModel(&model());
   filter_.setFilterKeyColumn(0);
   filter_.setFilterCaseSensitivity(Qt::CaseInsensitive);
@@ -138,12 +140,12 @@ void GimmickEditorWindow::buildActions() {
       makeAction("actionDeleteRow", QStringLiteral("&Delete the gimmick"), QKeySequence::Delete);
   connect(remove, &QAction::triggered, this, &GimmickEditorWindow::deleteRow);
   QAction* up =
-      makeAction("actionMoveUp", QStringLiteral("Move &up"), QKeySequence(Qt::CTRL | Qt::Key_Up));
+      makeAction("actionMoveUp", QStringLiteral("Move u&p"), QKeySequence(Qt::CTRL | Qt::Key_Up));
   connect(up, &QAction::triggered, this, [this] { moveRow(-1); });
   QAction* down = makeAction("actionMoveDown", QStringLiteral("Move do&wn"),
                              QKeySequence(Qt::CTRL | Qt::Key_Down));
   connect(down, &QAction::triggered, this, [this] { moveRow(1); });
-  QAction* find = makeAction("actionFindName", QStringLiteral("&Find a name"), QKeySequence::Find);
+  QAction* find = makeAction("actionFindName", QStringLiteral("Find a &name"), QKeySequence::Find);
   connect(find, &QAction::triggered, this,
           [this] { nameFilter_->setFocus(Qt::ShortcutFocusReason); });
   QAction* tryAction =
@@ -170,19 +172,25 @@ void GimmickEditorWindow::buildCentralWidget() {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
 
+  // The two lines of text carry no accessible name of their own: a screen
+  // reader reads their text, the path and the message, as their name.
   source_ = new QLabel(central);
   source_->setObjectName(QStringLiteral("tableSource"));
-  source_->setAccessibleName(QStringLiteral("The table being edited"));
+  source_->setTextFormat(Qt::PlainText);  // a path is shown as it is, never as markup
   source_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   source_->setWordWrap(true);
   layout->addWidget(source_);
 
   auto* filterRow = new QHBoxLayout;
-  auto* filterLabel = new QLabel(QStringLiteral("&Find a name:"), central);
+  // Alt+F is the File menu's.
+  auto* filterLabel = new QLabel(QStringLiteral("Find a &name:"), central);
   nameFilter_ = new QLineEdit(central);
   nameFilter_->setObjectName(QStringLiteral("nameFilter"));
   nameFilter_->setAccessibleName(QStringLiteral("Find a name"));
   nameFilter_->setClearButtonEnabled(true);
+  for (auto* clear : nameFilter_->findChildren<QToolButton*>()) {
+    clear->setAccessibleName(QStringLiteral("Clear the name to find"));
+  }
   nameFilter_->setPlaceholderText(QStringLiteral("part of a gimmick's name"));
   filterLabel->setBuddy(nameFilter_);
   connect(nameFilter_, &QLineEdit::textChanged, &filter_,
@@ -208,10 +216,15 @@ void GimmickEditorWindow::buildCentralWidget() {
     view_->setColumnWidth(column, kWidths[column]);
   }
   layout->addWidget(view_, 1);
+  connect(&filter_, &QAbstractItemModel::modelReset, this, &GimmickEditorWindow::keepCurrentCell);
+  connect(&filter_, &QAbstractItemModel::layoutChanged, this,
+          &GimmickEditorWindow::keepCurrentCell);
+  connect(&filter_, &QAbstractItemModel::rowsRemoved, this, &GimmickEditorWindow::keepCurrentCell);
+  connect(&filter_, &QAbstractItemModel::rowsInserted, this, &GimmickEditorWindow::keepCurrentCell);
 
   message_ = new QLabel(central);
   message_->setObjectName(QStringLiteral("message"));
-  message_->setAccessibleName(QStringLiteral("Message"));
+  message_->setTextFormat(Qt::PlainText);
   message_->setWordWrap(true);
   message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(message_);
@@ -420,7 +433,13 @@ bool GimmickEditorWindow::maybeSave() {
   }
 }
 
-void GimmickEditorWindow::say(const QString& message) { message_->setText(message); }
+// A label with no accessible name of its own tells a screen reader that its
+// name changed with its text, so a new message is heard as it appears; the
+// line is cleared first, so that the same message said again is heard again.
+void GimmickEditorWindow::say(const QString& message) {
+  message_->clear();
+  message_->setText(message);
+}
 
 // Which table is being edited, from where, and where Save writes.
 void GimmickEditorWindow::showSource() {
@@ -434,6 +453,15 @@ void GimmickEditorWindow::showSource() {
 void GimmickEditorWindow::showFindings(const QString& heading, const QStringList& findings) {
   findings_->setPlainText(findings.isEmpty() ? QString() : heading + u'\n' + findings.join(u'\n'));
   findings_->setVisible(!findings.isEmpty());
+}
+
+// The table always has a current cell while it shows a row, from the start
+// and after a filter, a deletion or a new table, so that the keys, Try it and
+// a screen reader always have a cell to start from.
+void GimmickEditorWindow::keepCurrentCell() {
+  if (!view_->currentIndex().isValid() && filter_.rowCount() > 0) {
+    view_->setCurrentIndex(filter_.index(0, 0));
+  }
 }
 
 int GimmickEditorWindow::currentRow() const {
@@ -466,8 +494,12 @@ void GimmickEditorWindow::deleteRow() {
     say(QStringLiteral("Choose a gimmick to delete."));
     return;
   }
+  const int shownRow = view_->currentIndex().row();
   model().removeRows(row, 1);
-  if (model().rowCount() > 0) selectRow(std::min(row, model().rowCount() - 1));
+  // The next gimmick shown takes its place, or the last one shown.
+  if (const int shown = filter_.rowCount(); shown > 0) {
+    view_->setCurrentIndex(filter_.index(std::min(shownRow, shown - 1), 0));
+  }
 }
 
 void GimmickEditorWindow::moveRow(int offset) {

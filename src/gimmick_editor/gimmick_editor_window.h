@@ -52,6 +52,7 @@ class GimmickEditorWindow : public QMainWindow {
   // Asks what to do with unsaved changes; false when the user keeps editing.
   bool maybeSave();
   void commitOpenEdit();
+  void keepCurrentCell();
   int currentRow() const;
   void selectRow(int row, int column = 0);
   void addRow();

@@ -3,6 +3,7 @@
 //   torvak-gimmick-editor [FILE]
 #include "command_line/program_options.h"
 #include "data/table_location.h"
+#include "framework/accessibility_bridge_guard.h"
 #include "gimmick_editor/gimmick_editor_window.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
   if (const auto status = options.refuseWithoutDisplay(argc, argv)) return *status;
 
   QApplication app(argc, argv);
+  accessibility_bridge_guard::install();
   // The program's own name, so the user's own table is the one it reads.
   table_location::nameApplication();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/torvak-gimmick-editor.png")));

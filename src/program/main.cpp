@@ -2,6 +2,7 @@
 // torvak-utilities: the toolbox, one window at a time.
 #include "command_line/program_options.h"
 #include "data/gimmick_table_store.h"
+#include "framework/accessibility_bridge_guard.h"
 #include "framework/window_registry.h"
 #include "program/startup.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
   if (const auto status = options.refuseWithoutDisplay(argc, argv)) return *status;
 
   QApplication app(argc, argv);
+  accessibility_bridge_guard::install();
   // Now with Qt's own options taken out: anything left unknown is refused.
   options.refuseUnknown(app);
 

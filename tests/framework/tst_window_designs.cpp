@@ -7,6 +7,7 @@
 // layout must stay the same in logical pixels.
 #include "framework/form_window.h"
 #include "framework/window_registry.h"
+#include "mnemonics.h"
 #include "program.h"
 
 #include <QAccessible>
@@ -302,6 +303,17 @@ class WindowDesignsTest : public QObject {
     }
     QVERIFY(interactive > 0);
     QVERIFY(captioned > 0);
+  }
+
+  // Alt and a letter reach one control each: no two labels, buttons or menu
+  // titles of a window carry one mnemonic.
+  void noTwoControlsShareAMnemonic_data() { eachWindow_data(); }
+  void noTwoControlsShareAMnemonic() {
+    QFETCH(QString, name);
+    Window* w = program::open(name);
+    QVERIFY(w);
+    const QStringList repeats = mnemonics::repeated(mnemonics::ofWindow(*w->widget()));
+    QVERIFY2(repeats.isEmpty(), qPrintable(repeats.join("; ")));
   }
 
   // A label ending in a colon that sits just left of a box is that box's

@@ -4,16 +4,19 @@
 #include "data/gimmick_text.h"
 #include "data/table_location.h"
 #include "gimmick_editor/gimmick_editor_window.h"
+#include "mnemonics.h"
 #include "rules/shared_random.h"
 #include "scoped_random_source.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -25,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -60,6 +64,27 @@ QStringList namesOf(const GimmickTable& table) {
 QStringList numbered(int count) {
   QStringList names;
   for (int n = 1; n <= count; ++n) names << QStringLiteral("G%1").arg(n);
+  return names;
+}
+
+// What a screen reader reads as the object's name.
+QString spoken(QObject* object) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+  return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("<not accessible>");
+}
+
+QMenu* menuTitled(GimmickEditorWindow& window, const QString& title) {
+  for (QAction* action : window.menuBar()->actions()) {
+    if (action->text() == title) return action->menu();
+  }
+  return nullptr;
+}
+
+QStringList namesShown(const QTableView& view) {
+  QStringList names;
+  for (int row = 0; row < view.model()->rowCount(); ++row) {
+    names << view.model()->index(row, 0).data().toString();
+  }
   return names;
 }
 
@@ -336,6 +361,11 @@ class GimmickEditorTest : public QObject {
     QVERIFY(writeFile(path, data));
     GimmickEditorWindow window(programDir_);
     QVERIFY(window.openFile(path));
+    // A new table has a current cell, and a screen reader reads which it is.
+    QCOMPARE(window.findChild<QTableView*>("gimmickTable")->currentIndex().row(), 0);
+    auto* source = window.findChild<QLabel*>("tableSource");
+    QVERIFY2(spoken(source).startsWith("Opened: " + QDir::toNativeSeparators(path)),
+             qPrintable(spoken(source)));
     auto* findings = window.findChild<QPlainTextEdit*>("findings");
     QCOMPARE(findings->isHidden(), finding.isEmpty());
     QVERIFY2(findings->toPlainText().contains(finding), qPrintable(findings->toPlainText()));
@@ -378,8 +408,10 @@ class GimmickEditorTest : public QObject {
     GimmickEditorWindow window(programDir_);
     window.openProgramTable();
     QVERIFY(!window.openFile(path));
-    QCOMPARE(window.findChild<QLabel*>("message")->text(),
+    auto* message = window.findChild<QLabel*>("message");
+    QCOMPARE(message->text(),
              QString("Could not open %1: %2.").arg(QDir::toNativeSeparators(path), reason));
+    QCOMPARE(spoken(message), message->text());
     QCOMPARE(window.model().rowCount(), GimmickTable::kPlaces);
     QVERIFY(!window.isWindowModified());
   }
@@ -458,6 +490,7 @@ class GimmickEditorTest : public QObject {
     QVERIFY(window.model().setData(window.model().index(4, 1), "Edited", Qt::EditRole));
     const bool saved = blocker == "saveAs" ? window.saveAs(target) : window.save();
     const QString message = window.findChild<QLabel*>("message")->text();
+    const QString heard = spoken(window.findChild<QLabel*>("message"));
     if (blocker == "file") QFile::remove(folder);
     if (blocker == "folder") QDir().rmdir(userPath_);
     QVERIFY(!saved);
@@ -465,6 +498,7 @@ class GimmickEditorTest : public QObject {
         message.startsWith("Nothing saved to " + QDir::toNativeSeparators(target) + ": " + reason),
         qPrintable(message));
     QVERIFY2(message.endsWith(". Your edits are kept."), qPrintable(message));
+    QCOMPARE(heard, message);
     QVERIFY(window.isWindowModified());
     QCOMPARE(window.model().table().place(4).finishers[0].move, QString("Edited"));
     QCOMPARE(window.model().undoStack()->count(), 1);
@@ -573,6 +607,7 @@ class GimmickEditorTest : public QObject {
     QCOMPARE(message->text(),
              "row 156, finisher 1: a comma would end the field here; only the "
              "note on finisher 3 may hold one");
+    QCOMPARE(spoken(message), message->text());
     type("Plank Walk");
     QCOMPARE(cell(155, 1), "Plank Walk");
     QCOMPARE(message->text(), "");
@@ -624,6 +659,145 @@ class GimmickEditorTest : public QObject {
     QCOMPARE(loaded.size(), 156);
     QCOMPARE(loaded[155].name, "Buccaneer");
     QCOMPARE(loaded[155].finishers[1].move, "Cannonball");
+  }
+
+  // Alt and a letter reach one thing each: the window's labels, buttons and
+  // menu titles, and the entries of each menu, each have their own letter.
+  void mnemonics_data() {
+    QTest::addColumn<QString>("menu");  // empty: the window itself
+    QTest::addColumn<int>("keys");
+    QTest::newRow("the window") << "" << 3;
+    QTest::newRow("the File menu") << "&File" << 7;
+    QTest::newRow("the Edit menu") << "&Edit" << 9;
+  }
+
+  void mnemonics() {
+    QFETCH(QString, menu);
+    QFETCH(int, keys);
+    GimmickEditorWindow window(programDir_);
+    mnemonics::Keys found;
+    if (menu.isEmpty()) {
+      found = mnemonics::ofWindow(window);
+    } else {
+      QMenu* opened = menuTitled(window, menu);
+      QVERIFY(opened);
+      found = mnemonics::ofMenu(*opened);
+    }
+    const QStringList repeats = mnemonics::repeated(found);
+    QVERIFY2(repeats.isEmpty(), qPrintable(repeats.join("; ")));
+    QCOMPARE(found.size(), keys);
+  }
+
+  // One press opens a menu or reaches the find box, from the table.
+  void keys_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("menu");   // the menu that opens, or
+    QTest::addColumn<QString>("focus");  // the control that takes the focus
+    QTest::newRow("Alt+F opens the File menu") << QKeySequence(Qt::ALT | Qt::Key_F) << "&File"
+                                               << "";
+    QTest::newRow("Alt+E opens the Edit menu") << QKeySequence(Qt::ALT | Qt::Key_E) << "&Edit"
+                                               << "";
+    QTest::newRow("Alt+N reaches the find box") << QKeySequence(Qt::ALT | Qt::Key_N) << ""
+                                                << "nameFilter";
+    QTest::newRow("Ctrl+F reaches the find box") << QKeySequence(QKeySequence::Find) << ""
+                                                 << "nameFilter";
+  }
+
+  void keys() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, menu);
+    QFETCH(QString, focus);
+    GimmickEditorWindow window(programDir_);
+    window.openProgramTable();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* view = window.findChild<QTableView*>("gimmickTable");
+    view->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), view);
+    QTest::keySequence(QApplication::focusWidget(), keys);
+    if (!menu.isEmpty()) {
+      QMenu* opened = menuTitled(window, menu);
+      QVERIFY(opened);
+      QTRY_VERIFY(opened->isVisible());
+      opened->close();
+    } else {
+      QTRY_COMPARE(QApplication::focusWidget(), window.findChild<QWidget*>(focus));
+    }
+  }
+
+  // The filter shows the rows whose gimmick's name holds what is typed,
+  // capitals or not; the row buttons act on the gimmick picked among the rows
+  // shown, here the second one. The shipped table holds Cowboy in row 2,
+  // Lumberjack in row 3, and Hillbilly, Martial Artist, Plumber and Zombie in
+  // rows 14 to 17. Through it all the table keeps a current cell, and a
+  // screen reader asking for a cell always gets one.
+  void nameFilter_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("shown");       // afterwards
+    QTest::addColumn<QStringList>("rows14to17");  // afterwards
+    QTest::addColumn<QString>("tried");
+    const QStringList both = {"Lumberjack", "Plumber"};
+    const QStringList asShipped = {"Hillbilly", "Martial Artist", "Plumber", "Zombie"};
+    QTest::newRow("lumber") << "lumber"
+                            << "" << both << asShipped << "";
+    QTest::newRow("capitals do not count") << "LUMBERJACK"
+                                           << "" << QStringList{"Lumberjack"} << asShipped << "";
+    QTest::newRow("a finisher's word finds nothing") << "Slam"
+                                                     << "" << QStringList{} << asShipped << "";
+    QTest::newRow("Try it") << "lumber"
+                            << "tryIt" << both << asShipped << "Clog Buster";
+    QTest::newRow("Delete") << "lumber"
+                            << "deleteRow" << QStringList{"Lumberjack"}
+                            << QStringList{"Hillbilly", "Martial Artist", "Zombie", "Strongman"}
+                            << "";
+    QTest::newRow("Move up") << "lumber"
+                             << "moveUp" << both
+                             << QStringList{"Hillbilly", "Plumber", "Martial Artist", "Zombie"}
+                             << "";
+    QTest::newRow("Move down") << "lumber"
+                               << "moveDown" << both
+                               << QStringList{"Hillbilly", "Martial Artist", "Zombie", "Plumber"}
+                               << "";
+  }
+
+  void nameFilter() {
+    QFETCH(QString, typed);
+    QFETCH(QString, button);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, rows14to17);
+    QFETCH(QString, tried);
+    GimmickEditorWindow window(programDir_);
+    window.openProgramTable();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* view = window.findChild<QTableView*>("gimmickTable");
+    QCOMPARE(view->currentIndex(), view->model()->index(0, 0));
+
+    QTest::keyClicks(window.findChild<QLineEdit*>("nameFilter"), typed);
+    if (!button.isEmpty()) {
+      const QModelIndex picked = view->model()->index(1, 0);
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(picked).center());
+      QCOMPARE(view->currentIndex(), picked);
+      ScopedRandomSource draws;
+      draws.queue(0.5f);  // finisher 2
+      QTest::mouseClick(window.findChild<QToolButton*>(button), Qt::LeftButton);
+    }
+    QCOMPARE(namesShown(*view), shown);
+    QCOMPARE(namesOf(window.model().table()).mid(13, 4), rows14to17);
+    QCOMPARE(window.findChild<QLineEdit*>("triedFinisher")->text(), tried);
+    QCOMPARE(view->currentIndex().isValid(), !shown.isEmpty());
+
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    QVERIFY(table && table->tableInterface());
+    QAccessibleInterface* first = table->tableInterface()->cellAt(0, 0);
+    QAccessibleInterface* beyond = table->tableInterface()->cellAt(int(shown.size()), 0);
+    QVERIFY(first && first->tableCellInterface());
+    QVERIFY(beyond && beyond->tableCellInterface());
+    QCOMPARE(first->text(QAccessible::Name), shown.value(0));
+    // Numbered as the view's focus events number it: the corner and a row of
+    // column headers come first, and a row header starts each row.
+    if (!shown.isEmpty()) QCOMPARE(table->indexOfChild(first), view->model()->columnCount() + 2);
   }
 
   // --help and --version answer with no display at all.
