@@ -24,5 +24,5 @@ export DISPLAY=$XVFB_DISPLAY XAUTHORITY=$XVFB_AUTH XDG_RUNTIME_DIR=$work/runtime
 export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
 unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
 
-timeout 240 dbus-run-session -- /usr/bin/python3 "$here/screen_reader_session.py" \
+timeout 240 dbus-run-session -- /usr/bin/python3 -B "$here/screen_reader_session.py" \
   "$editor" "$program" "$work/table.dat"
