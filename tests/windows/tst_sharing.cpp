@@ -34,6 +34,7 @@
 using context_menu::choose;
 using context_menu::entries;
 using context_menu::rightClick;
+using hint_check::balloonText;
 using hint_check::description;
 
 namespace {
@@ -64,17 +65,13 @@ QStringList textsOf(const QString& window, const QStringList& boxes) {
   return texts;
 }
 QStringList entrants(const QString& window) { return textsOf(window, boxesOf(window)); }
-// What the later rounds hold, all together: empty while they hold nothing.
-QString laterRounds(const QString& window) {
-  return textsOf(window, boxesOf(window, true)).join("");
-}
 
-[[nodiscard]] bool typeEntrants(const QString& window, const QStringList& names) {
+// The steps that type `names` into the first round, top to bottom.
+QString roster(const QString& window, const QStringList& names) {
+  QStringList steps;
   const QStringList boxes = boxesOf(window);
-  for (int i = 0; i < boxes.size() && i < names.size(); ++i) {
-    if (!program::type(window, boxes[i], names[i])) return false;
-  }
-  return true;
+  for (int i = 0; i < boxes.size() && i < names.size(); ++i) steps << boxes[i] + "=" + names[i];
+  return steps.join(u' ');
 }
 
 QString clipboardText() { return QApplication::clipboard()->text(); }
@@ -84,17 +81,6 @@ void press(Qt::Key key) {
   QWidget* target = QApplication::focusWidget();
   if (!target) target = program::onScreen()->widget();
   QTest::keyClick(target, key, Qt::ControlModifier | Qt::ShiftModifier);
-}
-
-// Rounds of "(no name) vs (no name)" under their headings.
-QString emptyBracket(const QList<QPair<QString, int>>& rounds) {
-  QStringList lines;
-  for (const auto& [heading, matches] : rounds) {
-    if (!lines.isEmpty()) lines << QString();
-    lines << heading;
-    for (int m = 0; m < matches; ++m) lines << "(no name) vs (no name)";
-  }
-  return lines.join(u'\n');
 }
 
 }  // namespace
@@ -197,10 +183,10 @@ class SharingTest : public QObject {
       QTest::keyClick(program::control(window, box), Qt::Key_V, Qt::ControlModifier);
     if (how == "menu") QVERIFY(choose(rightClick(box), "Paste"));
     QCOMPARE(entrants(window), expected);
-    QCOMPARE(hint_check::balloonText(window, box), hint);
+    QCOMPARE(balloonText(window, box), hint);
     QCOMPARE(description(window, box), hint);
-    QCOMPARE(laterRounds(window), QString());
-    QCOMPARE(clipboardText(), clipboard);  // a paste copies nothing
+    QCOMPARE(textsOf(window, boxesOf(window, true)).join(""), QString());  // later rounds empty
+    QCOMPARE(clipboardText(), clipboard);                                  // a paste copies nothing
   }
 
   // A roster typed in, a bye among it, then shuffled: the same names in
@@ -246,13 +232,14 @@ class SharingTest : public QObject {
     QVERIFY(program::open(window));
     QStringList typed = kNames.mid(0, boxesOf(window).size());
     typed[5] = QString();  // a bye is drawn like a name
-    QVERIFY(typeEntrants(window, typed));
+    QVERIFY(program::act(window, roster(window, typed)));
     QVERIFY(program::act(window, clicks));
     for (const QString& box : boxesOf(window, true)) {
       if (alone && box != heldIn) program::control<QLineEdit>(window, box)->clear();
     }
     const QString blocked = "Shuffle entrants (not while later rounds hold results)";
     QMenu* menu = rightClick("Text1");
+    QVERIFY(menu);
     QCOMPARE(entries(menu).last(), heldIn.isEmpty() ? shuffle : blocked);
     QCOMPARE(menu->actions().last()->isEnabled(), heldIn.isEmpty());
     menu->close();
@@ -268,8 +255,9 @@ class SharingTest : public QObject {
       drawn.sort();
       typed.sort();
       QCOMPARE(drawn, typed);
-      QCOMPARE(laterRounds(window), QString());
+      QCOMPARE(textsOf(window, boxesOf(window, true)).join(""), QString());
       QCOMPARE(clipboardText(), kUntouched);
+      // The shared sequence still starts where every run's does.
       const float next = shared_random::next();
       shared_random::restart();
       QCOMPARE(next, shared_random::next());
@@ -278,96 +266,97 @@ class SharingTest : public QObject {
     const QStringList before = entrants(window);
     press(Qt::Key_S);
     QCOMPARE(entrants(window), before);
-    QCOMPARE(hint_check::balloonText(window, heldIn), hint);
+    QCOMPARE(balloonText(window, heldIn), hint);
     QCOMPARE(description(window, heldIn), hint);
     QCOMPARE(clipboardText(), kUntouched);
 
     QVERIFY(program::click(window, window == "Tourn8" ? "Command16" : "Reset"));
-    QCOMPARE(hint_check::balloonText(window, heldIn), QString());
+    QCOMPARE(balloonText(window, heldIn), QString());
     menu = rightClick("Text1");
+    QVERIFY(menu);
     QCOMPARE(entries(menu).last(), shuffle);
     QVERIFY(menu->actions().last()->isEnabled());
   }
 
   // Every tool window's result as text, and the window as a picture, by the
-  // keystrokes and by the context menu on one of its controls: a bracket
-  // round by round with every result as it stands, its first `entrants`
-  // names typed in before the steps.
+  // keystrokes and by the context menu on one of its controls; a bracket
+  // round by round, with every result as it stands.
   void copyGivesTheResult_data() {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("entrants");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QList<float>>("draws");
     QTest::addColumn<QString>("menuOn");  // empty: the window's grey
     QTest::addColumn<QString>("expected");
     const QList<float> none;
-    const QString empty8 = emptyBracket({{"Round one", 4}, {"Semi-finals", 2}, {"Final", 1}});
-    const QString empty16 =
-        emptyBracket({{"Round one", 8}, {"Quarter-finals", 4}, {"Semi-finals", 2}, {"Final", 1}});
+    const QString eight = roster("Tourn8", kNames), sixteen = roster("Tourn16", kNames);
+    // A bracket as it opens: every match between two empty names.
+    const QString vs = "(no name) vs (no name)\n";
+    const QString empty8 = "Round one\n" + vs.repeated(4) + "\nSemi-finals\n" + vs.repeated(2) +
+                           "\nFinal\n" + vs.trimmed();
+    const QString empty16 = "Round one\n" + vs.repeated(8) + "\nQuarter-finals\n" + vs.repeated(4) +
+                            "\nSemi-finals\n" + vs.repeated(2) + "\nFinal\n" + vs.trimmed();
     // clang-format off
-    QTest::newRow("Tourn8, as it opens") << "Tourn8" << 0 << "" << none << "Label1" << empty8;
-    QTest::newRow("Tourn16, as it opens") << "Tourn16" << 0 << "" << none << "Text20" << empty16;
-    QTest::newRow("Tourn16, run to the winner") << "Tourn16" << 16
-        << "1 4 5 8 9 12 13 16 18 19 21 24 25 28 30" << none << ""
+    QTest::newRow("Tourn8, as it opens") << "Tourn8" << "" << none << "Label1" << empty8;
+    QTest::newRow("Tourn16, as it opens") << "Tourn16" << "" << none << "Text20" << empty16;
+    QTest::newRow("Tourn16, run to the winner")
+        << "Tourn16" << sixteen + " 1 4 5 8 9 12 13 16 18 19 21 24 25 28 30" << none << ""
         << "Round one\nAce def. Blaze\nDuke def. Cobra\nEdge def. Fang\nHawk def. Ghost\n"
            "Iron def. Jinx\nLynx def. King\nMace def. Nitro\nPuma def. Onyx\n\n"
            "Quarter-finals\nDuke def. Ace\nEdge def. Hawk\nIron def. Lynx\nPuma def. Mace\n\n"
            "Semi-finals\nDuke def. Edge\nPuma def. Iron\n\n"
            "Final\nPuma def. Duke\n\nWinner: Puma\nRunner up: Duke";
-    QTest::newRow("Tourn8, part decided, an empty name") << "Tourn8" << 8 << "Text4= 1 4 6 11"
-        << none << "Text9"
+    QTest::newRow("Tourn8, part decided, an empty name")
+        << "Tourn8" << eight + " Text4= 1 4 6 11" << none << "Text9"
         << "Round one\nAce def. Blaze\nCobra vs (no name)\nFang def. Edge\nGhost vs Hawk\n\n"
            "Semi-finals\nAce vs (no name)\nFang def. (no name)\n\nFinal\n(no name) vs Fang";
-    QTest::newRow("Tourn8, a final won by the lower finalist") << "Tourn8" << 8
-        << "2 3 6 7 10 11 14" << none << ""
+    QTest::newRow("Tourn8, a final won by the lower finalist")
+        << "Tourn8" << eight + " 2 3 6 7 10 11 14" << none << ""
         << "Round one\nBlaze def. Ace\nCobra def. Duke\nFang def. Edge\nGhost def. Hawk\n\n"
            "Semi-finals\nCobra def. Blaze\nFang def. Ghost\n\n"
            "Final\nFang def. Cobra\n\nWinner: Fang\nRunner up: Cobra";
-    QTest::newRow("Tourn8, a final of empty boxes stays undecided") << "Tourn8" << 0 << "13"
-        << none << "" << empty8;
+    QTest::newRow("Tourn8, a final of empty boxes stays undecided")
+        << "Tourn8" << "13" << none << "" << empty8;
     // A winner's box that holds neither name, as when an entrant is retyped
     // after the win, leaves its match undecided.
-    QTest::newRow("Tourn8, an entrant retyped after the win") << "Tourn8" << 8 << "1 9 Text1=Zed"
-        << none << ""
+    QTest::newRow("Tourn8, an entrant retyped after the win")
+        << "Tourn8" << eight + " 1 9 Text1=Zed" << none << ""
         << "Round one\nZed vs Blaze\nCobra vs Duke\nEdge vs Fang\nGhost vs Hawk\n\n"
            "Semi-finals\nAce def. (no name)\n(no name) vs (no name)\n\nFinal\nAce vs (no name)";
-    QTest::newRow("Match") << "Match" << 0
+    QTest::newRow("Match") << "Match"
         << "Text1=Ace Text2=Blaze Text4=Cobra Text5=Duke Text7=Edge 1 2" << QList<float>{0.9f, 0.5f}
         << "Command1" << "1 -vs- 1: Ace vs Blaze\nWinner: Ace\n\n"
                          "1 -vs- 1 -vs- 1: Cobra vs Duke vs Edge\nWinner: Duke";
-    QTest::newRow("Match, as it opens") << "Match" << 0 << "" << none << "Text3"
+    QTest::newRow("Match, as it opens") << "Match" << "" << none << "Text3"
         << "1 -vs- 1: (no name) vs (no name)\nWinner:\n\n"
            "1 -vs- 1 -vs- 1: (no name) vs (no name) vs (no name)\nWinner:";
-    QTest::newRow("NameGen") << "NameGen" << 0 << "1" << QList<float>{0.0f, 0.0f} << ""
+    QTest::newRow("NameGen") << "NameGen" << "1" << QList<float>{0.0f, 0.0f} << ""
         << "Wrestler name: Adam Smith";
-    QTest::newRow("Finisher") << "Finisher" << 0 << "Combo1=Move 1" << QList<float>{0.0f}
+    QTest::newRow("Finisher") << "Finisher" << "Combo1=Move 1" << QList<float>{0.0f}
         << "Combo1" << "Finisher: Piledriver";
-    QTest::newRow("Finisher, as it opens") << "Finisher" << 0 << "" << none << ""
+    QTest::newRow("Finisher, as it opens") << "Finisher" << "" << none << ""
         << "Finisher: <Finisher Name>";
-    QTest::newRow("FiniGimm") << "FiniGimm" << 0 << "Combo1=Biker 1" << QList<float>{0.0f}
+    QTest::newRow("FiniGimm") << "FiniGimm" << "Combo1=Biker 1" << QList<float>{0.0f}
         << "Text2" << "Gimmick: Biker\nFinisher: Chopper Driver\nNotes: sit-out piledriver";
-    QTest::newRow("Rando") << "Rando" << 0 << "Text1=1 Text2=10 1" << QList<float>{0.55f}
+    QTest::newRow("Rando") << "Rando" << "Text1=1 Text2=10 1" << QList<float>{0.55f}
         << "Text3" << "Random number between 1 and 10: 6";
-    QTest::newRow("calc") << "calc" << 0
+    QTest::newRow("calc") << "calc"
         << "Text2=55 Text3=60 Text5=80 Text6=0 Text7=70 Text8=0 1 4" << none << "Label7"
         << "Overall:\nCrowd: 55\nQuality: 60\nMissing Value: 57\n\n"
            "Rating: 80\nRating: 0\nRating: 70\nRating: 0\nOverall Section Ratings: 75";
-    QTest::newRow("HexRGB") << "HexRGB" << 0 << "rEd=255 grEen=128 blUe=0 gEn2" << none
+    QTest::newRow("HexRGB") << "HexRGB" << "rEd=255 grEen=128 blUe=0 gEn2" << none
         << "preSets" << "Hex Code: FF800\nRGB Code: 255, 128, 0";
-    QTest::newRow("HexRGB, as it opens") << "HexRGB" << 0 << "" << none << "hExD"
+    QTest::newRow("HexRGB, as it opens") << "HexRGB" << "" << none << "hExD"
         << "Hex Code:\nRGB Code:";
     // clang-format on
   }
 
   void copyGivesTheResult() {
     QFETCH(QString, window);
-    QFETCH(int, entrants);
     QFETCH(QString, steps);
     QFETCH(QList<float>, draws);
     QFETCH(QString, menuOn);
     QFETCH(QString, expected);
     QVERIFY(program::open(window));
-    QVERIFY(typeEntrants(window, kNames.mid(0, entrants)));
     for (float draw : draws) program::random().queue(draw);
     QVERIFY(program::act(window, steps));
     QCOMPARE(program::random().left(), 0);
