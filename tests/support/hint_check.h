@@ -4,6 +4,7 @@
 #include "framework/input_hint.h"
 #include "program.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,13 @@ inline QString balloonText(const QString& window, const QString& box) {
   if (!edit) return {};
   QLabel* balloon = input_hint::balloonOf(edit);
   return balloon && balloon->isVisible() ? balloon->text() : QString();
+}
+
+// What a screen reader hears of a box beside its name: the balloon's text
+// while there is one.
+inline QString description(const QString& window, const QString& box) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(program::control(window, box));
+  return face ? face->text(QAccessible::Description) : QString();
 }
 
 // Every balloon on screen, by the box it belongs to.

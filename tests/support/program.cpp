@@ -4,12 +4,15 @@
 #include "data/gimmick_table_store.h"
 #include "framework/window_name.h"
 #include "framework/window_registry.h"
-#include "rules/shared_random.h"
 #include "program/startup.h"
+#include "rules/shared_random.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -72,6 +75,32 @@ void start() {
   startProgram(registry(), gimmicks());
   registry().unloadAll();
   settle();
+}
+
+QStringList filesItCouldWrite() {
+  const QString beside = QCoreApplication::applicationDirPath();
+  QStringList folders = {beside}, found;
+#ifdef Q_OS_UNIX
+  for (auto where : {QStandardPaths::GenericDataLocation, QStandardPaths::GenericConfigLocation,
+                     QStandardPaths::GenericCacheLocation}) {
+    folders << QStandardPaths::writableLocation(where);
+  }
+#endif
+  for (const QString& folder : folders) {
+    if (folder.isEmpty()) continue;
+    QDirIterator it(
+        folder, QDir::Files | QDir::Hidden | QDir::System,
+        folder == beside ? QDirIterator::NoIteratorFlags : QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      const QFileInfo file(it.next());
+      found << QStringLiteral("%1 %2 %3")
+                   .arg(file.filePath())
+                   .arg(file.size())
+                   .arg(file.lastModified().toMSecsSinceEpoch());
+    }
+  }
+  found.sort();
+  return found;
 }
 
 void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -163,6 +192,19 @@ bool type(const QString& windowName, const QString& controlName, const QString& 
   QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(w, Qt::Key_Delete);
   QTest::keyClicks(w, text);
+  return true;
+}
+
+bool act(const QString& windowName, const QString& steps) {
+  for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+    const qsizetype equals = step.indexOf(u'=');
+    bool number = false;
+    step.toInt(&number);
+    const bool done = equals >= 0
+                          ? type(windowName, step.left(equals), step.mid(equals + 1))
+                          : click(windowName, number ? QStringLiteral("Command") + step : step);
+    if (!done) return false;
+  }
   return true;
 }
 

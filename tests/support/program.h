@@ -79,11 +79,22 @@ T* control(const QString& windowName, const QString& controlName) {
 [[nodiscard]] bool click(const QString& windowName, const QString& controlName);
 // Replaces the text of a box or an editable combo by typing.
 [[nodiscard]] bool type(const QString& windowName, const QString& controlName, const QString& text);
+// Steps as a user takes them, apart by spaces: "Text1=Ace" types into a box
+// or an editable combo ("Text1=" empties it), a name clicks that button, and
+// a number the button "Command<number>". Stops at the first step that fails.
+[[nodiscard]] bool act(const QString& windowName, const QString& steps);
 // Chooses the entry of exactly that text in a combo's list, as a click in
 // the list does.
 [[nodiscard]] bool choose(const QString& windowName, const QString& comboName,
                           const QString& entry);
 QString textOf(const QString& windowName, const QString& controlName);
+
+// Every file where the program could write, each with its size and time, so
+// that a test can show it wrote none: the files beside the executable and,
+// on Unix, all under the user's data, settings and cache folders (a suite
+// gives its run a home of its own first; on Windows those folders are shared
+// with suites that write there).
+QStringList filesItCouldWrite();
 
 // Lets unloaded windows finish going.
 void settle();

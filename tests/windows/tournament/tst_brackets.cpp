@@ -299,7 +299,7 @@ class BracketsTest : public QObject {
       QVERIFY(program::type(b.window, slot(n), expected.last()));
     }
     for (float value : draws) program::random().queue(value);
-    for (const QString& n : clicks.split(' ')) QVERIFY(click(b.window, "Command" + n));
+    QVERIFY(program::act(b.window, clicks));
     QCOMPARE(program::random().left(), 0);
     for (QChar letter : later) {
       if (letter != ' ') expected << "Wrestler " + QString(letter);
