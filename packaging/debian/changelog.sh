@@ -12,10 +12,13 @@ fail() { echo "$notes:$number: $*" >&2; exit 1; }
 scratch=$(mktemp)
 trap 'rm -f "$scratch" "$scratch.gz"' EXIT
 
-number=0 current= date= items=0
+number=0 current= date= items=0 same_day=0
+# Releases of one day are stamped a minute apart, the newest last of that day,
+# so that each entry is later than the one below it, as Debian expects.
 end_entry() {
   [ "$items" -gt 0 ] || fail "the release $current lists no change"
-  printf '\n -- %s  %s\n' "$maintainer" "$(date -u -R -d "$date")"
+  local stamp=$(($(date -u -d "$date" +%s) + 86399 - 60 * same_day))
+  printf '\n -- %s  %s\n' "$maintainer" "$(date -u -R -d "@$stamp")"
 }
 while IFS= read -r line || [ -n "$line" ]; do
   number=$((number + 1))
@@ -27,6 +30,11 @@ while IFS= read -r line || [ -n "$line" ]; do
     elif [ "${BASH_REMATCH[1]}" != "$version" ]; then
       fail "the newest release is ${BASH_REMATCH[1]}, the project's version is $version:" \
         "add the notes of $version first"
+    fi
+    if [ "${BASH_REMATCH[2]}" = "$date" ]; then
+      same_day=$((same_day + 1))
+    else
+      same_day=0
     fi
     current=${BASH_REMATCH[1]} date=${BASH_REMATCH[2]} items=0
     date -u -d "$date" > /dev/null 2>&1 || fail "$date is not a date"
