@@ -6,6 +6,7 @@
 #include "framework/window_registry.h"
 #include "program/startup.h"
 #include "rules/shared_random.h"
+#include "windows/tournament/tournament_shelf.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -52,6 +53,11 @@ GimmickTableStore& gimmicks() {
   return store;
 }
 
+TournamentShelf& tournaments() {
+  static TournamentShelf shelf;
+  return shelf;
+}
+
 WindowRegistry& registry() {
   static WindowRegistry windows;
   return windows;
@@ -72,7 +78,7 @@ void start() {
   QObject::connect(guard, &QTimer::timeout, guard, &closeUnexpectedDialog);
   guard->start(50);
   // Exactly as the program starts; each test opens what it needs.
-  startProgram(registry(), gimmicks());
+  startProgram(registry(), gimmicks(), tournaments());
   registry().unloadAll();
   settle();
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class GimmickTableStore;
+class TournamentShelf;
 class WindowRegistry;
 
 // Drives the program as a user would: windows and controls found by name,
@@ -23,6 +24,10 @@ void start();
 // The run's gimmick table, which the test support owns as the program's
 // start-up does; tests give it the rows they need.
 GimmickTableStore& gimmicks();
+
+// What the brackets share, owned by the test support as the program's
+// start-up owns it.
+TournamentShelf& tournaments();
 
 // Every window of the program, owned by the test support as the program's
 // start-up owns them.
