@@ -4,8 +4,12 @@
 #include "data/table_file.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace tournament_file {
 namespace {
@@ -27,16 +31,29 @@ QString tooLarge(qint64 size) {
 
 }  // namespace
 
+// A text as JSON writes it: quoted, with JSON's escapes.
+QByteArray quoted(const QString& text) {
+  const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+  return array.mid(1, array.size() - 2);
+}
+
+// Written out by hand rather than by QJsonDocument, which sorts the keys: the
+// first line names the format, so that a file cut short still says whose it
+// is, and the boxes go in their numbers' order, Text2 before Text10.
 QByteArray toBytes(const Tournament& tournament) {
-  QJsonObject boxes;
-  for (auto box = tournament.boxes.cbegin(); box != tournament.boxes.cend(); ++box) {
-    boxes.insert(box.key(), box.value());
+  QStringList names = tournament.boxes.keys();
+  std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+  });
+  QByteArray bytes = "{\n    " + quoted(kKeyFormat) + ": " + quoted(QLatin1String(kFormat)) +
+                     ",\n    " + quoted(kKeyVersion) + ": " + QByteArray::number(kVersion) +
+                     ",\n    " + quoted(kKeyBracket) + ": " + quoted(tournament.bracket) +
+                     ",\n    " + quoted(kKeyBoxes) + ": {";
+  for (qsizetype i = 0; i < names.size(); ++i) {
+    bytes += (i ? ",\n        " : "\n        ") + quoted(names[i]) + ": " +
+             quoted(tournament.boxes.value(names[i]));
   }
-  const QJsonObject file{{kKeyFormat, QString::fromLatin1(kFormat)},
-                         {kKeyVersion, kVersion},
-                         {kKeyBracket, tournament.bracket},
-                         {kKeyBoxes, boxes}};
-  return QJsonDocument(file).toJson(QJsonDocument::Indented);
+  return bytes + (names.isEmpty() ? "}\n}\n" : "\n    }\n}\n");
 }
 
 Read fromBytes(const QByteArray& bytes) {

@@ -9,10 +9,14 @@
 // entrants and results, as JSON a person can read:
 //
 //   {
-//       "boxes": { "Text1": "Ace", "Text2": "Blaze", ... },
-//       "bracket": "8 Man Tournament",
 //       "format": "Torvak Utilities tournament",
-//       "version": 1
+//       "version": 1,
+//       "bracket": "8 Man Tournament",
+//       "boxes": {
+//           "Text1": "Ace",
+//           "Text2": "Blaze",
+//           ...
+//       }
 //   }
 //
 // Every text comes back exactly as it was: blanks, quotes, commas and any
@@ -33,7 +37,7 @@ inline constexpr int kVersion = 1;
 inline constexpr qint64 kMaxBytes = 8 * 1024 * 1024;
 
 struct Tournament {
-  QString bracket;              // the menu's name for it: "8 Man Tournament"
+  QString bracket;               // the menu's name for it: "8 Man Tournament"
   QMap<QString, QString> boxes;  // each box's name and its text
 };
 

@@ -28,8 +28,8 @@ void addEntry(QMenu* menu, QAction* action) {
 }  // namespace
 
 ContextMenus& ContextMenus::of(QWidget* frame) {
-  if (auto* made = frame->findChild<ContextMenus*>(QLatin1String(kObjectName),
-                                                   Qt::FindDirectChildrenOnly)) {
+  if (auto* made =
+          frame->findChild<ContextMenus*>(QLatin1String(kObjectName), Qt::FindDirectChildrenOnly)) {
     return *made;
   }
   return *new ContextMenus(frame);

@@ -19,7 +19,9 @@ constexpr const char* kIsBalloon = "inputHintBalloon";
 constexpr const char* kSavedDescription = "inputHintSavedDescription";
 constexpr int kGap = 2;
 
-QString balloonName(const QWidget* control) { return control->objectName() + QStringLiteral("Hint"); }
+QString balloonName(const QWidget* control) {
+  return control->objectName() + QStringLiteral("Hint");
+}
 
 void mark(QLineEdit* box) {
   if (isMarked(box)) return;

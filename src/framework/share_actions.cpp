@@ -25,9 +25,8 @@ void offer(QWidget* frame, const SharesResult& source) {
   // at that ratio, so the image is the window's size times the ratio.
   auto* copyPicture = new QAction(QStringLiteral("Copy as p&icture"), frame);
   copyPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-  QObject::connect(copyPicture, &QAction::triggered, frame, [frame] {
-    QGuiApplication::clipboard()->setImage(frame->grab().toImage());
-  });
+  QObject::connect(copyPicture, &QAction::triggered, frame,
+                   [frame] { QGuiApplication::clipboard()->setImage(frame->grab().toImage()); });
   menus.add(copyPicture);
 }
 

@@ -38,7 +38,8 @@ int main(int argc, char* argv[]) {
   accessibility_bridge_guard::install();
   // Now with Qt's own options taken out: anything left unknown is refused.
   options.refuseUnknown(app);
-  if (options.arguments().size() > 1) return options.refuseUsage(QStringLiteral("at most one FILE"));
+  if (options.arguments().size() > 1)
+    return options.refuseUsage(QStringLiteral("at most one FILE"));
 
   // The run's gimmick table: read from data.dat when the menu first loads.
   GimmickTableStore gimmicks;

@@ -63,8 +63,8 @@ bool openTournament(WindowRegistry& windows, TournamentShelf& tournaments, const
   // Said where a terminal shows it, and on the menu, where a double-click
   // in a file manager leaves the player.
   const QString why = QStringLiteral("Not opened: %1: %2").arg(fileName, opened.problem);
-  std::fprintf(stderr, "torvak-utilities: %s: %s\n",
-               qUtf8Printable(QDir::toNativeSeparators(path)), qUtf8Printable(opened.problem));
+  std::fprintf(stderr, "torvak-utilities: %s: %s\n", qUtf8Printable(QDir::toNativeSeparators(path)),
+               qUtf8Printable(opened.problem));
   windows.show(WindowName("MainMenu"));
   input_hint::say(windows.find(QStringLiteral("MainMenu"))->findControl("Command1"), why);
   return false;

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,6 +115,10 @@ void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDele
 void reset() {
   registry().unloadAll();
   settle();
+  // Leaving a bracket keeps its tournament; no test finds an earlier one's.
+  for (const char* bracket : {"Tourn8", "Tourn16"}) {
+    QFile::remove(tournaments().keptPath(QString::fromLatin1(bracket)));
+  }
   shared_random::restart();
   dialogsExpected = false;
   randomSource().reset();  // the old queue goes before the new one is set

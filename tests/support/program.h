@@ -36,9 +36,9 @@ WindowRegistry& registry();
 // The names of the program's windows, as the program lists them.
 QStringList windowNames();
 
-// Before each test: no window loaded, the random sequence back at its fixed
-// start with nothing queued, no dialog expected, so the order of tests
-// never matters.
+// Before each test: no window loaded, no tournament kept, the random
+// sequence back at its fixed start with nothing queued, no dialog expected,
+// so the order of tests never matters.
 void reset();
 
 // A modal dialog that the running test does not expect is closed within a

@@ -391,9 +391,14 @@ class SharingTest : public QObject {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QStringList>("expected");
     const QStringList copies = {"Copy as text", "Copy as picture"}, none;
-    const QStringList bracket = copies + QStringList{"Shuffle entrants", "-",
-                                                     "Undo", "Redo", "-", "Save tournament...",
-                                                     "Open tournament...", "Reopen last tournament"};
+    const QStringList bracket = copies + QStringList{"Shuffle entrants",
+                                                     "-",
+                                                     "Undo",
+                                                     "Redo",
+                                                     "-",
+                                                     "Save tournament...",
+                                                     "Open tournament...",
+                                                     "Reopen last tournament"};
     // Qt's menus of a text box, and of one that takes no typing; then ours.
     const QStringList edit = {"Undo",  "Redo",   "-", "Cut",       "Copy",
                               "Paste", "Delete", "-", "Select All"};
@@ -433,13 +438,14 @@ class SharingTest : public QObject {
     }
     QMenu* menu = rightClick(control);
     QCOMPARE(entries(menu), expected);
-    const QMap<QString, QString> keys = {
-        {"Copy as text", "Ctrl+Shift+C"},    {"Copy as picture", "Ctrl+Shift+P"},
-        {"Shuffle entrants", "Ctrl+Shift+S"},
-        {"Undo", QKeySequence(QKeySequence::Undo).toString()},
-        {"Redo", QKeySequence(QKeySequence::Redo).toString()},
-        {"Save tournament...", "Ctrl+S"},
-        {"Open tournament...", "Ctrl+O"},     {"Reopen last tournament", ""}};
+    const QMap<QString, QString> keys = {{"Copy as text", "Ctrl+Shift+C"},
+                                         {"Copy as picture", "Ctrl+Shift+P"},
+                                         {"Shuffle entrants", "Ctrl+Shift+S"},
+                                         {"Undo", QKeySequence(QKeySequence::Undo).toString()},
+                                         {"Redo", QKeySequence(QKeySequence::Redo).toString()},
+                                         {"Save tournament...", "Ctrl+S"},
+                                         {"Open tournament...", "Ctrl+O"},
+                                         {"Reopen last tournament", ""}};
     QSet<QKeySequence> mnemonics;
     for (qsizetype i = 0; i < expected.size(); ++i) {
       const QAction* action = menu->actions().at(i);

@@ -15,8 +15,8 @@
 #include <QStringList>
 
 #include <array>
-#include <optional>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -98,9 +98,10 @@ class KnockoutBracket : public FormWindow<Form>, public SharesResult {
   // Every "Win" and "Random" button of the table, each click a step. A second
   // click simply overwrites, and nothing else changes.
   void connectMatches(std::span<const BracketMatch> matches, std::span<const Route> winRoutes) {
-    desk_ = new TournamentDesk({this->widget(), matches_, this->name(), name_,
-                                [this](const QString& window) { Q_EMIT this->switchRequested(window); }},
-                               shelf_);
+    desk_ = new TournamentDesk(
+        {this->widget(), matches_, this->name(), name_,
+         [this](const QString& window) { Q_EMIT this->switchRequested(window); }},
+        shelf_);
     for (const BracketMatch& match : matches) {
       for (const char* button : {match.upperWin, match.lowerWin}) {
         QObject::connect(this->template findControl<QAbstractButton>(QString::fromUtf8(button)),
@@ -112,14 +113,14 @@ class KnockoutBracket : public FormWindow<Form>, public SharesResult {
                          });
       }
       if (!match.random) continue;
-      QObject::connect(this->template findControl<QAbstractButton>(QString::fromUtf8(match.random)),
-                       &QAbstractButton::clicked, this, [this, &match, winRoutes] {
-                         desk_->step([&] {
-                           const QString winner = draw(match, winRoutes);
-                           return QStringLiteral("Random win for %1")
-                               .arg(result_text::name(winner));
-                         });
-                       });
+      QObject::connect(
+          this->template findControl<QAbstractButton>(QString::fromUtf8(match.random)),
+          &QAbstractButton::clicked, this, [this, &match, winRoutes] {
+            desk_->step([&] {
+              const QString winner = draw(match, winRoutes);
+              return QStringLiteral("Random win for %1").arg(result_text::name(winner));
+            });
+          });
     }
   }
 

@@ -250,7 +250,9 @@ bool TournamentDesk::eventFilter(QObject* watched, QEvent* event) {
       const QString path = droppedFile(drop->mimeData());
       if (path.isEmpty()) break;
       drop->acceptProposedAction();
-      open(path, target == frame_ ? nullptr : target);
+      // Beside the control it was dropped on: a button passes it to the window.
+      QWidget* near = target == frame_ ? frame_->childAt(drop->position().toPoint()) : target;
+      open(path, near);
       return true;
     }
     case QEvent::ShortcutOverride: {
@@ -339,12 +341,12 @@ void TournamentDesk::save() {
     if (folder.isEmpty()) {
       folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
-    suggested = QDir(folder).filePath(
-        QStringLiteral("%1 %2.%3")
-            .arg(name_, QDate::currentDate().toString(Qt::ISODate),
-                 QLatin1String(tournament_file::kSuffix)));
+    suggested = QDir(folder).filePath(QStringLiteral("%1 %2.%3")
+                                          .arg(name_, QDate::currentDate().toString(Qt::ISODate),
+                                               QLatin1String(tournament_file::kSuffix)));
   }
-  auto* dialog = new QFileDialog(frame_, QStringLiteral("Save tournament"), suggested, fileFilter());
+  auto* dialog =
+      new QFileDialog(frame_, QStringLiteral("Save tournament"), suggested, fileFilter());
   dialog->setObjectName(QStringLiteral("saveTournament"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setDefaultSuffix(QLatin1String(tournament_file::kSuffix));
@@ -358,7 +360,8 @@ void TournamentDesk::save() {
 void TournamentDesk::saveTo(const QString& path, QWidget* near) {
   const QString shown = QDir::toNativeSeparators(path);
   if (const QString why = tournament_file::write(path, {name_, texts()}); !why.isEmpty()) {
-    return tell(near, QStringLiteral("Not saved: %1: %2; every name is still here").arg(shown, why));
+    return tell(near,
+                QStringLiteral("Not saved: %1: %2; every name is still here").arg(shown, why));
   }
   file_ = path;
   shelf_.setLastFolder(QFileInfo(path).absolutePath());
@@ -399,8 +402,9 @@ void TournamentDesk::reopenLast() {
     kept.problem = QStringLiteral("it holds another bracket");
   }
   if (!kept.problem.isEmpty()) {
-    return tell(nullptr, QStringLiteral("Not reopened: %1: %2")
-                             .arg(QDir::toNativeSeparators(path), kept.problem));
+    return tell(
+        nullptr,
+        QStringLiteral("Not reopened: %1: %2").arg(QDir::toNativeSeparators(path), kept.problem));
   }
   bring(kept.handed.tournament.boxes, kept.handed.step);
 }

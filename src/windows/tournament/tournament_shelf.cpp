@@ -55,6 +55,6 @@ QString TournamentShelf::keptPath(const QString& window) const {
   const Enrolled* bracket = find(window);
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (!bracket || folder.isEmpty()) return {};
-  return QDir(folder).filePath(QStringLiteral("Last %1.%2")
-                                   .arg(bracket->bracket, QLatin1String(tournament_file::kSuffix)));
+  return QDir(folder).filePath(
+      QStringLiteral("Last %1.%2").arg(bracket->bracket, QLatin1String(tournament_file::kSuffix)));
 }
