@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every window, as it opens and after a typical use, into
-# docs/screenshots/ (the pictures the README shows), and two of them on a
-# dark desktop: Qt's GTK theme with Adwaita-dark, on a private X server.
+# docs/screenshots/ (the pictures the README and the user guide show), and
+# two of them on a dark desktop: Qt's GTK theme with Adwaita-dark, on a
+# private X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the gimmick table editor in use to a PNG file:
 //   torvak-editor-screenshot FILE
-// Part of the test build, not of the program (the README's picture).
+// Part of the test build, not of the program (the user guide's picture,
+// docs/screenshots/gimmick-editor.png; docs/developing.md says how to render it).
 #include "data/table_location.h"
 #include "gimmick_editor/gimmick_editor_window.h"
 
