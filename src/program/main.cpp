@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
           "names pasted into a first-round box fills that box and the ones after it. A right-click "
           "offers the same. Only a copy changes the clipboard."),
   });
-  options.answerBeforeWindows(argc, argv);
+  if (const auto status = options.answerBeforeWindows(argc, argv)) return *status;
   if (const auto status = options.refuseWithoutDisplay(argc, argv)) return *status;
 
   QApplication app(argc, argv);
