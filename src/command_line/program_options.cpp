@@ -2,24 +2,14 @@
 #include "command_line/program_options.h"
 
 #include "command_line/display_check.h"
+#include "command_line/output.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
 
 #include <cstdio>
 #include <utility>
 
 namespace command_line {
-namespace {
-
-bool print(const QString& text, FILE* stream) {
-  const QByteArray bytes = text.toUtf8();
-  return std::fwrite(bytes.constData(), 1, bytes.size(), stream) ==
-             static_cast<size_t>(bytes.size()) &&
-         std::fflush(stream) == 0;
-}
-
-}  // namespace
 
 QStringList argumentsOf(int argc, char* argv[]) {
   QStringList arguments;
@@ -42,39 +32,51 @@ std::optional<int> ProgramOptions::answerInTerminal(const QStringList& arguments
   if (program_.mostArguments && parser_.positionalArguments().size() > *program_.mostArguments) {
     return refuseUsage(program_.tooManyArguments);
   }
-  const auto answered = [](bool printed) { return printed ? 0 : kFailed; };
-  if (parser_.isSet(QStringLiteral("version"))) {
-    return answered(print(QStringLiteral("%1 (Torvak Utilities) %2\n")
-                              .arg(program_.command, QStringLiteral(TORVAK_VERSION)),
-                          stdout));
-  }
+  const bool version = parser_.isSet(QStringLiteral("version"));
   // No option of Qt's own is taken here, so --help-all has nothing more to add.
-  if (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"))) {
-    return answered(print(helpText(), stdout));
+  if (version || parser_.isSet(QStringLiteral("help")) ||
+      parser_.isSet(QStringLiteral("help-all"))) {
+    // The usage line names the command as it is typed, wherever it was
+    // started from.
+    return answer(version, program_.command);
   }
   return std::nullopt;
 }
 
-// The usage line names the command as it is typed, wherever it was started
-// from, where Qt's names the path the program was started by.
-QString ProgramOptions::helpText() const {
-  QString text = parser_.helpText();
-  text.replace(0, text.indexOf(u" [options]"), QStringLiteral("Usage: ") + program_.command);
-  return text;
-}
-
-void ProgramOptions::answerBeforeWindows(int& argc, char* argv[]) {
+std::optional<int> ProgramOptions::answerBeforeWindows(int& argc, char* argv[]) {
   // Qt's own options are unknown here: the GUI takes them, and
   // refuseUnknown reports what is still unknown after it.
   parser_.parse(argumentsOf(argc, argv));
   const bool version = parser_.isSet(QStringLiteral("version"));
-  if (!version && !parser_.isSet(QStringLiteral("help"))) return;
-  // Printing needs an application object, but only Qt's core: the usage line
-  // names the executable, and a Windows program without a console shows the
-  // text in a message box, as it did when the GUI had started first.
+  if (!version && !parser_.isSet(QStringLiteral("help"))) return std::nullopt;
+#ifdef Q_OS_WIN
+  // Qt's parser shows the text in a message box when the program has no
+  // console. Its version line is the application's name and version.
   QCoreApplication app(argc, argv);
-  if (version) parser_.showVersion();
+  if (version) {
+    QCoreApplication::setApplicationName(versionName());
+    parser_.showVersion();
+  }
   parser_.showHelp();
+#else
+  return answer(version, QString::fromLocal8Bit(argv[0]));
+#endif
+}
+
+QString ProgramOptions::helpText(const QString& name) const {
+  QString text = parser_.helpText();
+  text.replace(0, text.indexOf(u" [options]"), QStringLiteral("Usage: ") + name);
+  return text;
+}
+
+QString ProgramOptions::versionName() const {
+  return QStringLiteral("%1 (Torvak Utilities)").arg(program_.command);
+}
+
+int ProgramOptions::answer(bool version, const QString& name) const {
+  const QString text =
+      version ? versionName() + QStringLiteral(" " TORVAK_VERSION "\n") : helpText(name);
+  return print(text, stdout) ? 0 : kFailed;
 }
 
 void ProgramOptions::refuseUnknown(const QCoreApplication& app) { parser_.process(app); }

@@ -50,16 +50,18 @@ class ProgramOptions {
   // The programs that answer in a terminal (the table tool, the editor):
   // reads `arguments`, where an option of no program is bad usage, and
   // prints the help, the version ("COMMAND (Torvak Utilities) VERSION") or
-  // what is wrong. Returns the exit status when the program ends there.
+  // what is wrong. Returns the exit status when the program ends there: 0,
+  // or kFailed when the answer could not be written.
   std::optional<int> answerInTerminal(const QStringList& arguments);
 
-  // The main program: prints the help or the version and ends the program
-  // when the arguments ask for either, as Qt's parser prints them (the usage
-  // line names the path it was started by, the version is "COMMAND
-  // VERSION", and a Windows program without a console shows them in a
-  // message box); returns otherwise. Needs no application object yet; Qt's
-  // own options (-platform, -style) are left to the GUI and to refuseUnknown.
-  void answerBeforeWindows(int& argc, char* argv[]);
+  // The main program: prints the help or the version when the arguments ask
+  // for either, as answerInTerminal does, though the usage line names the
+  // path the program was started by; returns the exit status then, nothing
+  // otherwise. Qt's own options (-platform, -style) are left to the GUI and
+  // to refuseUnknown. Needs no application object. On Windows, where a
+  // program without a console has nowhere to print, Qt's parser shows them
+  // in a message box and ends the program itself.
+  std::optional<int> answerBeforeWindows(int& argc, char* argv[]);
   // Once the GUI has taken its own options, anything left unknown ends the
   // program with Qt's message.
   void refuseUnknown(const QCoreApplication& app);
@@ -74,7 +76,12 @@ class ProgramOptions {
   QStringList arguments() const { return parser_.positionalArguments(); }
 
  private:
-  QString helpText() const;
+  // The help, its usage line naming the program `name`.
+  QString helpText(const QString& name) const;
+  // "COMMAND (Torvak Utilities)", which the version follows.
+  QString versionName() const;
+  // Prints the version or the help; the exit status.
+  int answer(bool version, const QString& name) const;
 
   Program program_;
   QCommandLineParser parser_;

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/gimmick_text.h"
 
+#include "data/table_file.h"
+
 #include <QList>
 #include <QStringDecoder>
+
+#include <utility>
 
 namespace gimmick_text {
 namespace {
@@ -23,6 +27,15 @@ QList<QByteArray> linesOf(QByteArray source) {
 QString sizeRefusal(qint64 size) {
   if (size <= kLongestText) return {};
   return QStringLiteral("more than %1 bytes; no table's text is that long").arg(kLongestText);
+}
+
+Text read(const QString& path, Reader reader) {
+  const qint64 limit = kLongestText + 1;
+  table_file::Contents contents = reader == Reader::Window ? table_file::read(path, limit)
+                                                           : table_file::readHanded(path, limit);
+  if (!contents.opened || !contents.problem.isEmpty()) return {{}, contents.problem, false};
+  if (QString why = sizeRefusal(contents.bytes.size()); !why.isEmpty()) return {{}, why, true};
+  return {std::move(contents.bytes), {}, false};
 }
 
 Conversion convert(const QByteArray& source) {

@@ -23,6 +23,29 @@ inline constexpr qint64 kLongestText =
 // text is that long". Empty when it may be a table's.
 QString sizeRefusal(qint64 size);
 
+// Who reads a table's text, which decides what the text may come from. A
+// window never waits: it reads a file or a link to one, and refuses a named
+// pipe, a device, a socket or a folder before opening it. The table tool
+// reads what a shell hands it, as any command does: a file, a named pipe
+// such as `<(command)`, a device, or "-" for standard input, waiting while
+// it comes. A data file, unlike a text, is always read as the program reads
+// it (gimmick_file::read), by the tool too.
+enum class Reader { Window, CommandLine };
+
+struct Text {
+  QByteArray bytes;  // the whole text; empty when it was not read
+  // Empty when read. Otherwise one clause: why it was not read ("it is a
+  // named pipe, not a file", "cannot read it: No such file or directory"),
+  // or, when `tooLong`, sizeRefusal's.
+  QString problem;
+  bool tooLong = false;
+};
+
+// A table's text read for `reader`, never more than one byte past
+// kLongestText: a device or a huge file named by mistake is refused, not
+// read to its end.
+Text read(const QString& path, Reader reader);
+
 struct Refusal {
   int line;  // counted from 1
   QString reason;

@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <cstdio>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -90,6 +92,27 @@ QString openReadOnly(const QString& path, QFile& file) {
 }
 #endif
 
+// Reads `file` to its end or to `limit` bytes into `bytes`; false when
+// reading fails, the bytes read until then kept.
+bool readUpTo(QIODevice& file, qint64 limit, QByteArray& bytes) {
+  bytes.resize(limit);
+  qint64 total = 0;
+  bool done = true;
+  while (total < limit) {
+    const qint64 got = file.read(bytes.data() + total, limit - total);
+    if (got < 0) {
+      done = false;
+      break;
+    }
+    if (got == 0) break;  // the end, wherever it is now
+    total += got;
+  }
+  bytes.truncate(total);
+  return done;
+}
+
+constexpr QLatin1String kNoFolder("could not create the folder");
+
 }  // namespace
 
 Inspection inspect(const QString& path) {
@@ -120,19 +143,30 @@ Contents read(const QString& path, qint64 limit) {
   if (const QString why = openReadOnly(path, file); !why.isEmpty()) return {false, {}, why};
   Contents contents;
   contents.opened = true;
-  contents.bytes.resize(limit);
-  qint64 total = 0;
-  while (total < limit) {
-    const qint64 got = file.read(contents.bytes.data() + total, limit - total);
-    if (got < 0) {
-      contents.problem =
-          QStringLiteral("reading stopped after %1 bytes (%2)").arg(total).arg(file.errorString());
-      break;
-    }
-    if (got == 0) break;  // the end, wherever it is now
-    total += got;
+  if (!readUpTo(file, limit, contents.bytes)) {
+    contents.problem = QStringLiteral("reading stopped after %1 bytes (%2)")
+                           .arg(contents.bytes.size())
+                           .arg(file.errorString());
   }
-  contents.bytes.truncate(total);
+  return contents;
+}
+
+Contents readHanded(const QString& path, qint64 limit) {
+  QFile file;
+  bool opened = false;
+  if (path == QLatin1String("-")) {
+    opened = file.open(stdin, QIODevice::ReadOnly);
+  } else {
+    file.setFileName(path);
+    opened = file.open(QIODevice::ReadOnly);
+  }
+  const auto unread = [&file] {
+    return QStringLiteral("cannot read it: %1").arg(file.errorString());
+  };
+  if (!opened) return {false, {}, unread()};
+  Contents contents;
+  contents.opened = true;
+  if (!readUpTo(file, limit, contents.bytes)) contents.problem = unread();
   return contents;
 }
 
@@ -141,6 +175,26 @@ QString createEmpty(const QString& path) {
   QFile created(path);
   if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
     return QStringLiteral("could not create it (%1)").arg(created.errorString());
+  }
+  return {};
+}
+
+QString Written::clause() const {
+  if (failure == Failure::Folder) return QStringLiteral("%1 %2").arg(kNoFolder, reason);
+  return reason;
+}
+
+QString Written::line(const QString& path) const {
+  const QString shown = QDir::toNativeSeparators(path);
+  switch (failure) {
+    case Failure::None:
+      break;
+    case Failure::Folder:
+      return QStringLiteral("%1: %2").arg(reason, kNoFolder);
+    case Failure::NotAFile:
+      return QStringLiteral("%1: %2; nothing written").arg(shown, reason);
+    case Failure::Write:
+      return QStringLiteral("%1: cannot write it: %2").arg(shown, reason);
   }
   return {};
 }

@@ -39,6 +39,14 @@ struct Contents {
 // A file that shrinks or grows while it is read gives the bytes read so far.
 Contents read(const QString& path, qint64 limit);
 
+// What a command is handed on its command line, read as any command reads
+// it: besides a file or a link to one, a named pipe (a shell's `<(command)`),
+// a device, or "-" for standard input, waited for while it comes, at most
+// `limit` bytes of it. Only the table tool reads this way; a window never
+// waits, and reads with read(). When it is not read whole, `problem` is
+// "cannot read it: " and the system's words (a folder, a missing file).
+Contents readHanded(const QString& path, qint64 limit);
+
 // Creates `path` as an empty file when nothing stands there, never replacing
 // anything that appeared meanwhile. Empty when done; otherwise the clause
 // for a warning line.
@@ -54,6 +62,15 @@ struct Written {
   // Folder: the folder that could not be made, as the system writes paths;
   // NotAFile: "it is a directory, not a file", ...; Write: the system's words.
   QString reason;
+
+  // Why nothing was written, as a clause of a window's message: "could not
+  // create the folder FOLDER", "it is a directory, not a file", or the
+  // system's words. Empty when written.
+  QString clause() const;
+  // Why nothing was written to `path`, as a command's line: "FOLDER: could
+  // not create the folder", "PATH: it is a directory, not a file; nothing
+  // written", "PATH: cannot write it: ...". Empty when written.
+  QString line(const QString& path) const;
 };
 
 // Writes `bytes` to `path` whole or not at all (through QSaveFile), and only

@@ -15,9 +15,10 @@
 #include <vector>
 
 namespace design {
-namespace {
 
 QColor toColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
+
+namespace {
 
 Qt::Alignment horizontal(Align align, Qt::Alignment otherwise) {
   switch (align) {

@@ -3,11 +3,15 @@
 
 #include "framework/form_design.h"
 
+#include <QColor>
 #include <QPalette>
 
 class QWidget;
 
 namespace design {
+
+// A colour of the design as Qt draws it; `c` must be set.
+QColor toColor(Rgb c);
 
 // The palette of every window, its controls, their pop-ups and its dialogs:
 // the Fusion style's light one, with every colour set, so that none of a

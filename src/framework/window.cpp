@@ -30,7 +30,7 @@ class WindowFrame : public QWidget {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     QPalette p = design::lightPalette();
-    p.setColor(QPalette::Window, QColor(128, 128, 128));
+    p.setColor(QPalette::Window, design::toColor(design::kWindowGrey));
     setPalette(p);
     setAutoFillBackground(true);
   }

@@ -63,10 +63,10 @@ GimmickEditorWindow::GimmickEditorWindow(const QString& programDirectory, QWidge
   buildMenus();
   buildCentralWidget();
 
-  connect(model().undoStack(), &QUndoStack::cleanChanged, this,
+  connect(document_.undoStack(), &QUndoStack::cleanChanged, this,
           [this](bool clean) { setWindowModified(!clean); });
   // A change that went in makes any refusal before it old news.
-  connect(model().undoStack(), &QUndoStack::indexChanged, this, [this] { say({}); });
+  connect(document_.undoStack(), &QUndoStack::indexChanged, this, [this] { say({}); });
   connect(&model(), &GimmickTableModel::refused, this, &GimmickEditorWindow::say);
   resize(1200, 600);
 }
@@ -122,11 +122,11 @@ void GimmickEditorWindow::buildActions() {
   fileActions_ = {open,         import,  exportAction, nullptr, saveAction,
                   saveAsAction, nullptr, back,         nullptr, quit};
 
-  QAction* undo = model().undoStack()->createUndoAction(this, QStringLiteral("&Undo"));
+  QAction* undo = document_.undoStack()->createUndoAction(this, QStringLiteral("&Undo"));
   undo->setObjectName(QStringLiteral("actionUndo"));
   undo->setShortcut(QKeySequence::Undo);
   QMainWindow::addAction(undo);
-  QAction* redo = model().undoStack()->createRedoAction(this, QStringLiteral("&Redo"));
+  QAction* redo = document_.undoStack()->createRedoAction(this, QStringLiteral("&Redo"));
   redo->setObjectName(QStringLiteral("actionRedo"));
   redo->setShortcut(QKeySequence::Redo);
   QMainWindow::addAction(redo);

@@ -14,8 +14,8 @@ class QTableView;
 // The Gimmick Table Editor's window: the table the program reads, its rows
 // edited in place under the data file's rules. The window builds the actions
 // and shows the state; the document (table_document.h) owns the table, its
-// file and its saved state. Save writes the user's own table, the one the
-// program reads first.
+// file, its history of changes and its saved state. Save writes the user's
+// own table, the one the program reads first.
 class GimmickEditorWindow : public QMainWindow {
   Q_OBJECT
 

@@ -2,20 +2,20 @@
 #include "gimmick_editor/gimmick_table_model.h"
 
 #include "data/gimmick.h"
-#include "gimmick_editor/table_commands.h"
 
 #include <QApplication>
 #include <QStyle>
 
-GimmickTableModel::GimmickTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+GimmickTableModel::GimmickTableModel(TableHistory& history, QObject* parent)
+    : QAbstractTableModel(parent), history_(history) {}
 
 void GimmickTableModel::setTable(const GimmickTable& table) {
-  undoStack_.clear();
-  applyTable(table);
+  history_.forget();
+  setWholeTable(table);
 }
 
 void GimmickTableModel::replaceTable(const GimmickTable& table, const QString& description) {
-  undoStack_.push(new ReplaceTableCommand(*this, table_, table, description));
+  history_.replaceTable(*this, table_, table, description);
 }
 
 bool GimmickTableModel::moveGimmick(int row, int offset) {
@@ -23,14 +23,8 @@ bool GimmickTableModel::moveGimmick(int row, int offset) {
   if (row < 0 || row >= table_.size() || to < 0 || to >= table_.size() || offset == 0) {
     return false;
   }
-  undoStack_.push(new MoveRowCommand(*this, row, to));
+  history_.moveGimmick(*this, row, to);
   return true;
-}
-
-QString GimmickTableModel::fieldName(int field) {
-  if (field == 0) return QStringLiteral("gimmick");
-  if (field <= Gimmick::kFinishers) return QStringLiteral("finisher %1").arg(field);
-  return QStringLiteral("note on finisher %1").arg(field - Gimmick::kFinishers);
 }
 
 QStringList GimmickTableModel::warnings(int row) const {
@@ -134,7 +128,7 @@ bool GimmickTableModel::setData(const QModelIndex& index, const QVariant& value,
     Q_EMIT refused(QStringLiteral("row %1, %2: %3").arg(row + 1).arg(fieldName(field), why));
     return false;
   }
-  undoStack_.push(new EditFieldCommand(*this, row, field, before, text));
+  history_.editField(*this, row, field, before, text);
   return true;
 }
 
@@ -146,7 +140,7 @@ bool GimmickTableModel::insertRows(int row, int count, const QModelIndex& parent
                        .arg(GimmickTable::fullRefusal()));
     return false;
   }
-  undoStack_.push(new InsertRowsCommand(*this, row, QList<Gimmick>(count)));
+  history_.insertGimmicks(*this, row, QList<Gimmick>(count));
   return true;
 }
 
@@ -154,7 +148,7 @@ bool GimmickTableModel::removeRows(int row, int count, const QModelIndex& parent
   if (parent.isValid() || row < 0 || count < 1 || row + count > table_.size()) return false;
   QList<Gimmick> removed;
   for (int r = row; r < row + count; ++r) removed << table_[r];
-  undoStack_.push(new RemoveRowsCommand(*this, row, removed));
+  history_.removeGimmicks(*this, row, removed);
   return true;
 }
 
@@ -168,7 +162,7 @@ bool GimmickTableModel::moveRows(const QModelIndex& sourceParent, int sourceRow,
   return moveGimmick(sourceRow, to - sourceRow);
 }
 
-void GimmickTableModel::applyField(int row, int field, const QString& value) {
+void GimmickTableModel::setField(int row, int field, const QString& value) {
   table_[row].field(field) = value;
   Q_EMIT dataChanged(index(row, field), index(row, kBytesLeftColumn));
   if (field == 0) {
@@ -179,28 +173,28 @@ void GimmickTableModel::applyField(int row, int field, const QString& value) {
   }
 }
 
-void GimmickTableModel::applyInsert(int row, const QList<Gimmick>& gimmicks) {
+void GimmickTableModel::insertGimmicks(int row, const QList<Gimmick>& gimmicks) {
   beginInsertRows({}, row, row + static_cast<int>(gimmicks.size()) - 1);
   for (int k = 0; k < gimmicks.size(); ++k) table_.insert(row + k, gimmicks[k]);
   endInsertRows();
   namesChanged();
 }
 
-void GimmickTableModel::applyRemove(int row, int count) {
+void GimmickTableModel::removeGimmicks(int row, int count) {
   beginRemoveRows({}, row, row + count - 1);
   for (int k = 0; k < count; ++k) table_.removeAt(row);
   endRemoveRows();
   namesChanged();
 }
 
-void GimmickTableModel::applyMove(int from, int to) {
+void GimmickTableModel::moveGimmickTo(int from, int to) {
   beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
   table_.move(from, to);
   endMoveRows();
   namesChanged();
 }
 
-void GimmickTableModel::applyTable(const GimmickTable& table) {
+void GimmickTableModel::setWholeTable(const GimmickTable& table) {
   beginResetModel();
   table_ = table;
   endResetModel();

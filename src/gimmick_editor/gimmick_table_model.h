@@ -2,18 +2,19 @@
 #pragma once
 
 #include "data/gimmick_table.h"
+#include "gimmick_editor/table_edits.h"
 
 #include <QAbstractTableModel>
-#include <QUndoStack>
 
 // The gimmicks being edited, one row each in record order. Columns 0 to 6
 // are the record's fields (gimmick, finisher 1 to 3, note on finisher 1 to
 // 3); two read-only columns follow: the bytes the record has left ("Left")
 // and the row's warnings, which also mark the row's header with a warning
-// icon and a tooltip. Every change goes through the undo stack; a change the
-// data file could not hold never enters the table, and `refused` says
-// which cell and why.
-class GimmickTableModel : public QAbstractTableModel {
+// icon and a tooltip. Every change goes to the table's history, which makes
+// it through the model's raw edits (table_edits.h); a change the data file
+// could not hold never enters the table, and `refused` says which cell and
+// why.
+class GimmickTableModel : public QAbstractTableModel, private TableEdits {
   Q_OBJECT
 
  public:
@@ -21,11 +22,10 @@ class GimmickTableModel : public QAbstractTableModel {
   static constexpr int kWarningsColumn = Gimmick::kFields + 1;
   static constexpr int kColumns = Gimmick::kFields + 2;
 
-  explicit GimmickTableModel(QObject* parent = nullptr);
+  // `history` does every change and outlives the model.
+  explicit GimmickTableModel(TableHistory& history, QObject* parent = nullptr);
 
   const GimmickTable& table() const { return table_; }
-  QUndoStack* undoStack() { return &undoStack_; }
-  const QUndoStack* undoStack() const { return &undoStack_; }
 
   // A new document: the table replaced, its history forgotten, nothing to
   // save.
@@ -38,8 +38,6 @@ class GimmickTableModel : public QAbstractTableModel {
 
   // Why the row deserves a look, though the program reads it as it is.
   QStringList warnings(int row) const;
-  // The field's name as the window shows it: "gimmick", "note on finisher 2".
-  static QString fieldName(int field);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -52,21 +50,21 @@ class GimmickTableModel : public QAbstractTableModel {
   bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
                 const QModelIndex& destinationParent, int destinationChild) override;
 
-  // What the undo commands (table_commands.h) do and undo. Everything else
-  // changes the table through the stack, never through these.
-  void applyField(int row, int field, const QString& value);
-  void applyInsert(int row, const QList<Gimmick>& gimmicks);
-  void applyRemove(int row, int count);
-  void applyMove(int from, int to);
-  void applyTable(const GimmickTable& table);
-
  Q_SIGNALS:
   void refused(const QString& message);
 
  private:
+  // The raw edits, which the undo commands make on what setData and the
+  // others hand to the history.
+  void setField(int row, int field, const QString& value) override;
+  void insertGimmicks(int row, const QList<Gimmick>& gimmicks) override;
+  void removeGimmicks(int row, int count) override;
+  void moveGimmickTo(int from, int to) override;
+  void setWholeTable(const GimmickTable& table) override;
+
   // Any name may have changed: every row's warnings may have too.
   void namesChanged();
 
+  TableHistory& history_;
   GimmickTable table_;
-  QUndoStack undoStack_;
 };

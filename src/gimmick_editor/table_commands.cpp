@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gimmick_editor/table_commands.h"
 
-#include "gimmick_editor/gimmick_table_model.h"
-
 #include <utility>
 
 namespace {
@@ -15,57 +13,56 @@ QString rowsText(const QString& what, int row, qsizetype count) {
 
 }  // namespace
 
-EditFieldCommand::EditFieldCommand(GimmickTableModel& model, int row, int field, QString before,
+EditFieldCommand::EditFieldCommand(TableEdits& table, int row, int field, QString before,
                                    QString after)
-    : QUndoCommand(
-          QStringLiteral("edit row %1, %2").arg(row + 1).arg(GimmickTableModel::fieldName(field))),
-      model_(model),
+    : QUndoCommand(QStringLiteral("edit row %1, %2").arg(row + 1).arg(fieldName(field))),
+      table_(table),
       row_(row),
       field_(field),
       before_(std::move(before)),
       after_(std::move(after)) {}
 
-void EditFieldCommand::redo() { model_.applyField(row_, field_, after_); }
+void EditFieldCommand::redo() { table_.setField(row_, field_, after_); }
 
-void EditFieldCommand::undo() { model_.applyField(row_, field_, before_); }
+void EditFieldCommand::undo() { table_.setField(row_, field_, before_); }
 
-InsertRowsCommand::InsertRowsCommand(GimmickTableModel& model, int row, QList<Gimmick> gimmicks)
+InsertRowsCommand::InsertRowsCommand(TableEdits& table, int row, QList<Gimmick> gimmicks)
     : QUndoCommand(rowsText(QStringLiteral("add"), row, gimmicks.size())),
-      model_(model),
+      table_(table),
       row_(row),
       gimmicks_(std::move(gimmicks)) {}
 
-void InsertRowsCommand::redo() { model_.applyInsert(row_, gimmicks_); }
+void InsertRowsCommand::redo() { table_.insertGimmicks(row_, gimmicks_); }
 
-void InsertRowsCommand::undo() { model_.applyRemove(row_, static_cast<int>(gimmicks_.size())); }
+void InsertRowsCommand::undo() { table_.removeGimmicks(row_, static_cast<int>(gimmicks_.size())); }
 
-RemoveRowsCommand::RemoveRowsCommand(GimmickTableModel& model, int row, QList<Gimmick> gimmicks)
+RemoveRowsCommand::RemoveRowsCommand(TableEdits& table, int row, QList<Gimmick> gimmicks)
     : QUndoCommand(rowsText(QStringLiteral("delete"), row, gimmicks.size())),
-      model_(model),
+      table_(table),
       row_(row),
       gimmicks_(std::move(gimmicks)) {}
 
-void RemoveRowsCommand::redo() { model_.applyRemove(row_, static_cast<int>(gimmicks_.size())); }
+void RemoveRowsCommand::redo() { table_.removeGimmicks(row_, static_cast<int>(gimmicks_.size())); }
 
-void RemoveRowsCommand::undo() { model_.applyInsert(row_, gimmicks_); }
+void RemoveRowsCommand::undo() { table_.insertGimmicks(row_, gimmicks_); }
 
-MoveRowCommand::MoveRowCommand(GimmickTableModel& model, int from, int to)
+MoveRowCommand::MoveRowCommand(TableEdits& table, int from, int to)
     : QUndoCommand(QStringLiteral("move row %1 to %2").arg(from + 1).arg(to + 1)),
-      model_(model),
+      table_(table),
       from_(from),
       to_(to) {}
 
-void MoveRowCommand::redo() { model_.applyMove(from_, to_); }
+void MoveRowCommand::redo() { table_.moveGimmickTo(from_, to_); }
 
-void MoveRowCommand::undo() { model_.applyMove(to_, from_); }
+void MoveRowCommand::undo() { table_.moveGimmickTo(to_, from_); }
 
-ReplaceTableCommand::ReplaceTableCommand(GimmickTableModel& model, GimmickTable before,
-                                         GimmickTable after, const QString& description)
+ReplaceTableCommand::ReplaceTableCommand(TableEdits& table, GimmickTable before, GimmickTable after,
+                                         const QString& description)
     : QUndoCommand(description),
-      model_(model),
+      table_(table),
       before_(std::move(before)),
       after_(std::move(after)) {}
 
-void ReplaceTableCommand::redo() { model_.applyTable(after_); }
+void ReplaceTableCommand::redo() { table_.setWholeTable(after_); }
 
-void ReplaceTableCommand::undo() { model_.applyTable(before_); }
+void ReplaceTableCommand::undo() { table_.setWholeTable(before_); }

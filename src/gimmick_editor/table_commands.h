@@ -2,25 +2,25 @@
 #pragma once
 
 #include "data/gimmick_table.h"
+#include "gimmick_editor/table_edits.h"
 
 #include <QList>
 #include <QUndoCommand>
 
-class GimmickTableModel;
-
 // One class per thing done to the table being edited, each done and undone
-// through the model's apply operations. The model pushes them on its undo
-// stack; their texts follow "Undo" and "Redo" in the Edit menu.
+// through the model's raw edits (table_edits.h). The document pushes them on
+// the table's undo stack; their texts follow "Undo" and "Redo" in the Edit
+// menu.
 
 // One field's new text.
 class EditFieldCommand : public QUndoCommand {
  public:
-  EditFieldCommand(GimmickTableModel& model, int row, int field, QString before, QString after);
+  EditFieldCommand(TableEdits& table, int row, int field, QString before, QString after);
   void redo() override;
   void undo() override;
 
  private:
-  GimmickTableModel& model_;
+  TableEdits& table_;
   int row_;
   int field_;
   QString before_;
@@ -30,12 +30,12 @@ class EditFieldCommand : public QUndoCommand {
 // Gimmicks put in at `row`.
 class InsertRowsCommand : public QUndoCommand {
  public:
-  InsertRowsCommand(GimmickTableModel& model, int row, QList<Gimmick> gimmicks);
+  InsertRowsCommand(TableEdits& table, int row, QList<Gimmick> gimmicks);
   void redo() override;
   void undo() override;
 
  private:
-  GimmickTableModel& model_;
+  TableEdits& table_;
   int row_;
   QList<Gimmick> gimmicks_;
 };
@@ -43,12 +43,12 @@ class InsertRowsCommand : public QUndoCommand {
 // Gimmicks taken out from `row` on, kept so that an undo puts them back.
 class RemoveRowsCommand : public QUndoCommand {
  public:
-  RemoveRowsCommand(GimmickTableModel& model, int row, QList<Gimmick> gimmicks);
+  RemoveRowsCommand(TableEdits& table, int row, QList<Gimmick> gimmicks);
   void redo() override;
   void undo() override;
 
  private:
-  GimmickTableModel& model_;
+  TableEdits& table_;
   int row_;
   QList<Gimmick> gimmicks_;
 };
@@ -56,12 +56,12 @@ class RemoveRowsCommand : public QUndoCommand {
 // One gimmick moved from row `from` to row `to`.
 class MoveRowCommand : public QUndoCommand {
  public:
-  MoveRowCommand(GimmickTableModel& model, int from, int to);
+  MoveRowCommand(TableEdits& table, int from, int to);
   void redo() override;
   void undo() override;
 
  private:
-  GimmickTableModel& model_;
+  TableEdits& table_;
   int from_;
   int to_;
 };
@@ -69,13 +69,13 @@ class MoveRowCommand : public QUndoCommand {
 // The whole table replaced at once (an import).
 class ReplaceTableCommand : public QUndoCommand {
  public:
-  ReplaceTableCommand(GimmickTableModel& model, GimmickTable before, GimmickTable after,
+  ReplaceTableCommand(TableEdits& table, GimmickTable before, GimmickTable after,
                       const QString& description);
   void redo() override;
   void undo() override;
 
  private:
-  GimmickTableModel& model_;
+  TableEdits& table_;
   GimmickTable before_;
   GimmickTable after_;
 };

@@ -5,6 +5,7 @@
 #include "data/gimmick_text.h"
 #include "data/table_file.h"
 #include "data/table_location.h"
+#include "gimmick_editor/table_commands.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,13 +14,6 @@ namespace {
 
 QString rowRefusal(int row, const QString& why) {
   return QStringLiteral("row %1: %2").arg(row).arg(why);
-}
-
-QString whyNotWritten(const table_file::Written& written) {
-  if (written.failure == table_file::Written::Failure::Folder) {
-    return QStringLiteral("could not create the folder %1").arg(written.reason);
-  }
-  return written.reason;
 }
 
 }  // namespace
@@ -64,12 +58,11 @@ TableDocument::Opened TableDocument::openData(const QString& path, Which which) 
 }
 
 TableDocument::Opened TableDocument::importText(const QString& path) {
-  const table_file::Contents contents = table_file::read(path, gimmick_text::kLongestText + 1);
-  if (!contents.opened || !contents.problem.isEmpty()) return {false, contents.problem, {}};
-  if (const QString why = gimmick_text::sizeRefusal(contents.bytes.size()); !why.isEmpty()) {
-    return {false, QStringLiteral("it is %1").arg(why), {}};
-  }
-  const gimmick_text::Conversion conversion = gimmick_text::convert(contents.bytes);
+  // A window never waits: a named pipe, a device or a folder is refused.
+  const gimmick_text::Text text = gimmick_text::read(path, gimmick_text::Reader::Window);
+  if (text.tooLong) return {false, QStringLiteral("it is %1").arg(text.problem), {}};
+  if (!text.problem.isEmpty()) return {false, text.problem, {}};
+  const gimmick_text::Conversion conversion = gimmick_text::convert(text.bytes);
   if (!conversion.refusals.empty()) {
     Opened refused{false, QStringLiteral("some of its lines are refused"), {}};
     for (const auto& refusal : conversion.refusals) {
@@ -89,7 +82,7 @@ QString TableDocument::exportText(const QString& path) const {
   if (!text.refusals.empty()) {
     return rowRefusal(text.refusals.front().record, text.refusals.front().reason);
   }
-  return whyNotWritten(table_file::write(path, text.text));
+  return table_file::write(path, text.text).clause();
 }
 
 QString TableDocument::saveTo(const QString& path, Which which) {
@@ -97,11 +90,10 @@ QString TableDocument::saveTo(const QString& path, Which which) {
   if (data.row >= 0) return rowRefusal(data.row + 1, data.refusal);
   const table_file::Folder folder =
       which == Which::UserTable ? table_file::Folder::Create : table_file::Folder::MustExist;
-  if (const QString why = whyNotWritten(table_file::write(path, data.bytes, folder));
-      !why.isEmpty()) {
+  if (const QString why = table_file::write(path, data.bytes, folder).clause(); !why.isEmpty()) {
     return why;
   }
-  model_.undoStack()->setClean();
+  undoStack_.setClean();
   which_ = which;
   path_ = path;
   return {};
@@ -115,3 +107,27 @@ bool TableDocument::hasUserTable() const {
 bool TableDocument::moveUserTableToTrash() {
   return QFile::moveToTrash(table_location::userTablePath());
 }
+
+void TableDocument::editField(TableEdits& table, int row, int field, const QString& before,
+                              const QString& after) {
+  undoStack_.push(new EditFieldCommand(table, row, field, before, after));
+}
+
+void TableDocument::insertGimmicks(TableEdits& table, int row, const QList<Gimmick>& gimmicks) {
+  undoStack_.push(new InsertRowsCommand(table, row, gimmicks));
+}
+
+void TableDocument::removeGimmicks(TableEdits& table, int row, const QList<Gimmick>& gimmicks) {
+  undoStack_.push(new RemoveRowsCommand(table, row, gimmicks));
+}
+
+void TableDocument::moveGimmick(TableEdits& table, int from, int to) {
+  undoStack_.push(new MoveRowCommand(table, from, to));
+}
+
+void TableDocument::replaceTable(TableEdits& table, const GimmickTable& before,
+                                 const GimmickTable& after, const QString& description) {
+  undoStack_.push(new ReplaceTableCommand(table, before, after, description));
+}
+
+void TableDocument::forget() { undoStack_.clear(); }

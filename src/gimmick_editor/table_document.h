@@ -2,17 +2,21 @@
 #pragma once
 
 #include "gimmick_editor/gimmick_table_model.h"
+#include "gimmick_editor/table_edits.h"
 
 #include <QString>
 #include <QStringList>
+#include <QUndoStack>
 
 // The table being edited and the file it belongs to, apart from the window
-// that shows them: which table it is, its path, and whether it is saved (its
-// undo history's clean state). Files are read and written through the data
-// layer the program and the table tool use: data files refused as the
-// program refuses them, text converted as the tool converts it, every write
-// whole or not at all. Nothing is ever written beside the program.
-class TableDocument {
+// that shows them: which table it is, its path, its history of changes (the
+// undo stack, where every edit of the model goes as a command) and whether
+// it is saved (that history's clean state). Files are read and written
+// through the data layer the program and the table tool use: data files
+// refused as the program refuses them, text converted as the tool converts
+// it, every write whole or not at all. Nothing is ever written beside the
+// program.
+class TableDocument : private TableHistory {
  public:
   enum class Which {
     None,          // no table at all yet: the program would create one at path()
@@ -35,11 +39,13 @@ class TableDocument {
 
   GimmickTableModel& model() { return model_; }
   const GimmickTableModel& model() const { return model_; }
+  // Every change to the table since it was opened, for Undo and Redo.
+  QUndoStack* undoStack() { return &undoStack_; }
   Which which() const { return which_; }
   const QString& path() const { return path_; }
   // Changed since it was opened or last saved: its history is not where it
   // was then.
-  bool isModified() const { return !model_.undoStack()->isClean(); }
+  bool isModified() const { return !undoStack_.isClean(); }
 
   // The table the program reads: the user's own when anything stands at its
   // path, otherwise the shipped one. One that cannot be opened gives an empty
@@ -67,8 +73,19 @@ class TableDocument {
  private:
   Opened openData(const QString& path, Which which);
 
+  // The model's changes, each pushed on the undo stack as its command.
+  void editField(TableEdits& table, int row, int field, const QString& before,
+                 const QString& after) override;
+  void insertGimmicks(TableEdits& table, int row, const QList<Gimmick>& gimmicks) override;
+  void removeGimmicks(TableEdits& table, int row, const QList<Gimmick>& gimmicks) override;
+  void moveGimmick(TableEdits& table, int from, int to) override;
+  void replaceTable(TableEdits& table, const GimmickTable& before, const GimmickTable& after,
+                    const QString& description) override;
+  void forget() override;
+
   QString programDirectory_;
-  GimmickTableModel model_;
+  QUndoStack undoStack_;  // before the model, which changes through it
+  GimmickTableModel model_{*this};
   Which which_ = Which::None;
   QString path_;
 };

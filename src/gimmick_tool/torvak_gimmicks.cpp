@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // torvak-gimmicks: the gimmick table as editable text and back.
 //   torvak-gimmicks export [FILE]
-//   torvak-gimmicks build TEXT [FILE]
+//   torvak-gimmicks build TEXT [FILE]      (TEXT may be - for standard input)
 // Exit status 0 on success, 1 on refused input, 2 on bad usage.
+#include "command_line/output.h"
 #include "command_line/program_options.h"
 #include "data/gimmick_file.h"
 #include "data/gimmick_text.h"
@@ -10,8 +11,6 @@
 #include "data/table_location.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 
 #include <cstdio>
 
@@ -25,17 +24,10 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kRefused = 1;
 
-using gimmick_text::kLongestText;
+using command_line::print;
+using command_line::shown;
 
-void report(const QString& message) { std::fprintf(stderr, "%s\n", qUtf8Printable(message)); }
-
-bool print(const QByteArray& bytes) {
-  return std::fwrite(bytes.constData(), 1, bytes.size(), stdout) ==
-             static_cast<size_t>(bytes.size()) &&
-         std::fflush(stdout) == 0;
-}
-
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+void report(const QString& message) { print(message + u'\n', stderr); }
 
 // A table is exported from the file the program would read when none is
 // named, and that file is never created here.
@@ -74,34 +66,14 @@ int exportTable(const QString& named) {
   return kDone;
 }
 
-// Reads at most one byte more than the longest text a table comes from: a
-// device or a huge file named by mistake is refused, not read to its end.
-bool readText(const QString& path, QByteArray& text) {
-  QFile source(path);
-  if (!source.open(QIODevice::ReadOnly)) {
-    report(QStringLiteral("%1: cannot read it: %2").arg(path, source.errorString()));
-    return false;
-  }
-  while (text.size() <= kLongestText) {
-    const QByteArray chunk = source.read(kLongestText + 1 - text.size());
-    if (chunk.isEmpty()) break;
-    text += chunk;
-  }
-  if (source.error() != QFileDevice::NoError) {
-    report(QStringLiteral("%1: cannot read it: %2").arg(path, source.errorString()));
-    return false;
-  }
-  if (const QString why = gimmick_text::sizeRefusal(text.size()); !why.isEmpty()) {
-    report(QStringLiteral("%1: %2").arg(path, why));
-    return false;
-  }
-  return true;
-}
-
+// The text comes from whatever a shell hands over (gimmick_text::Reader).
 int buildTable(const QString& textPath, const QString& named) {
-  QByteArray text;
-  if (!readText(textPath, text)) return kRefused;
-  const gimmick_text::Conversion conversion = gimmick_text::convert(text);
+  const gimmick_text::Text text = gimmick_text::read(textPath, gimmick_text::Reader::CommandLine);
+  if (!text.problem.isEmpty()) {
+    report(QStringLiteral("%1: %2").arg(textPath, text.problem));
+    return kRefused;
+  }
+  const gimmick_text::Conversion conversion = gimmick_text::convert(text.bytes);
   for (const auto& refusal : conversion.refusals) {
     report(QStringLiteral("%1:%2: %3").arg(textPath).arg(refusal.line).arg(refusal.reason));
   }
@@ -119,20 +91,11 @@ int buildTable(const QString& textPath, const QString& named) {
   }
   // Written whole or not at all, and only over a file or a link to one; the
   // user's own folder is made when missing.
-  using Failure = table_file::Written::Failure;
   const table_file::Written written = table_file::write(
       path, conversion.data,
       named.isEmpty() ? table_file::Folder::Create : table_file::Folder::MustExist);
-  if (written.failure == Failure::Folder) {
-    report(QStringLiteral("%1: could not create the folder").arg(written.reason));
-    return kRefused;
-  }
-  if (written.failure == Failure::NotAFile) {
-    report(QStringLiteral("%1: %2; nothing written").arg(shown(path), written.reason));
-    return kRefused;
-  }
-  if (written.failure == Failure::Write) {
-    report(QStringLiteral("%1: cannot write it: %2").arg(shown(path), written.reason));
+  if (written.failure != table_file::Written::Failure::None) {
+    report(written.line(path));
     return kRefused;
   }
   if (named.isEmpty() && !print(shown(path).toUtf8() + '\n')) return kRefused;
@@ -146,8 +109,10 @@ int main(int argc, char* argv[]) {
   table_location::nameApplication();
 #ifdef Q_OS_WIN
   // The exported text is the same bytes on every system: no carriage
-  // return is added before each line feed.
+  // return is added before each line feed, and none is taken out of a text
+  // read from standard input.
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stdin), _O_BINARY);
 #endif
 
   command_line::ProgramOptions options({
@@ -166,6 +131,11 @@ int main(int argc, char* argv[]) {
           "                     Without FILE, into the user's own table, creating its\n"
           "                     folder, and print the path written (on Linux\n"
           "                     ~/.local/share/Torvak Utilities/data.dat).\n"
+          "\n"
+          "TEXT is read as any command reads what it is handed: a file, a named pipe\n"
+          "such as <(command) in a shell, or - for standard input (./- for a file named\n"
+          "-). A data FILE is read only from a file or a link to one, as the program\n"
+          "reads it.\n"
           "\n"
           "Exit status: 0 on success, 1 on refused input, 2 on bad usage."),
       .arguments = {{QStringLiteral("command"), QStringLiteral("export or build"),

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
       .mostArguments = 1,
       .tooManyArguments = QStringLiteral("at most one FILE"),
   });
-  options.answerBeforeWindows(argc, argv);
+  if (const auto status = options.answerBeforeWindows(argc, argv)) return *status;
   if (const auto status = options.refuseWithoutDisplay(argc, argv)) return *status;
 
   QApplication app(argc, argv);
@@ -43,10 +43,11 @@ int main(int argc, char* argv[]) {
 
   // The run's gimmick table: read from data.dat when the menu first loads.
   GimmickTableStore gimmicks;
-  // Every window, for the whole run; they go before the table they read.
   // What the two brackets share: a tournament handed from one to the other,
   // and the last one each kept.
   TournamentShelf tournaments;
+  // Every window, for the whole run; they go before the table and the shelf
+  // they use.
   WindowRegistry windows;
   startProgram(windows, gimmicks, tournaments, options.arguments().value(0));
   const int status = QApplication::exec();

@@ -2,6 +2,7 @@
 #include "data/gimmick_file.h"
 #include "data/gimmick_table_store.h"
 #include "data/table_file.h"
+#include "files.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -185,27 +185,17 @@ class GimmickLoaderTest : public QObject {
   // to be supported; /tmp may be a filesystem that lacks it.
   QTemporaryDir dir_{QDir::currentPath() + "/loader-XXXXXX"};
   QString path() const { return dir_.filePath("data.dat"); }
-
-  void writeFile(const QByteArray& bytes) {
-    QFile file(path());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-  }
-
-  QByteArray fileBytes() const { return fileBytes(path()); }
-
-  static QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
-    return file.readAll();
-  }
+  QTemporaryDir home_;
 
   GimmickTable load() const { return loadGimmickTable(dir_.path()); }
 
  private Q_SLOTS:
   // Every table here has a folder of its own; should a load still reach for
-  // the user's, it finds Qt's test folder.
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  // the user's, it finds Qt's test folder in a home of the run's own.
+  void initTestCase() {
+    QVERIFY(home_.isValid());
+    test_home::useOwnHome(home_);
+  }
 
   void init() {
     QVERIFY(dir_.isValid());
@@ -409,7 +399,7 @@ class GimmickLoaderTest : public QObject {
   void fields() {
     QFETCH(QByteArray, text);
     QFETCH(QStringList, fields);
-    writeFile(rec(text) + records(1));
+    QVERIFY(writeFile(path(), rec(text) + records(1)));
     if (text.count(',') < 6)
       QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fewer than six commas"));
     const GimmickTable table = load();
@@ -480,7 +470,7 @@ class GimmickLoaderTest : public QObject {
     QCOMPARE(written.failure, failure);
     QVERIFY2(written.reason.contains(QRegularExpression(reason)), qPrintable(written.reason));
     if (failure == table_file::Written::Failure::None) {
-      QCOMPARE(fileBytes(path), bytes);
+      QCOMPARE(readFile(path), bytes);
       QCOMPARE(QFileInfo(path).isSymLink(), what == "a link to a file");
     } else {
       QCOMPARE(fingerprint(path) + fingerprint(folder), before);
@@ -488,13 +478,13 @@ class GimmickLoaderTest : public QObject {
   }
 
   void readsOnlyOnce() {
-    writeFile(records(2));
+    QVERIFY(writeFile(path(), records(2)));
     GimmickTableStore store([this] { return load(); });
     QVERIFY(!store.isLoaded());
     store.loadOnce();
     QVERIFY(store.isLoaded());
     QCOMPARE(filledRows(store.table()), 2);
-    writeFile(records(5));
+    QVERIFY(writeFile(path(), records(5)));
     store.loadOnce();
     QCOMPARE(filledRows(store.table()), 2);
   }
@@ -508,14 +498,14 @@ class GimmickLoaderTest : public QObject {
 
   void readOnlyFileStillLoads() {
     const QByteArray bytes = records(4);
-    writeFile(bytes);
+    QVERIFY(writeFile(path(), bytes));
     QVERIFY2(makeReadOnly(path()), "could not make data.dat read-only");
     // Opening it for writing must fail now, or the test proves nothing.
     QFile probe(path());
     const bool writable = probe.open(QIODevice::ReadWrite);
     probe.close();
     const int rows = filledRows(load());
-    const QByteArray after = fileBytes();
+    const QByteArray after = readFile(path());
     makeWritable(path());
     QVERIFY2(!writable, "the file could still be opened for writing");
     QCOMPARE(rows, 4);

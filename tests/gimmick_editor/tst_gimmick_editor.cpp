@@ -2,7 +2,7 @@
 #include "data/gimmick_file.h"
 #include "data/gimmick_table_store.h"
 #include "data/gimmick_text.h"
-#include "data/table_location.h"
+#include "files.h"
 #include "gimmick_editor/gimmick_editor_window.h"
 #include "mnemonics.h"
 #include "rules/shared_random.h"
@@ -35,16 +35,6 @@
 #endif
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 // "A" becomes a gimmick named A with three finishers and three notes.
 GimmickTable tableOf(const QStringList& names) {
@@ -112,14 +102,8 @@ class GimmickEditorTest : public QObject {
  private Q_SLOTS:
   void initTestCase() {
     QVERIFY(dir_.isValid());
-#ifdef Q_OS_UNIX
     // The user's folder and the wastebasket are the test's own.
-    qputenv("HOME", QFile::encodeName(dir_.path()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath("data-home")));
-#endif
-    QStandardPaths::setTestModeEnabled(true);
-    table_location::nameApplication();
-    userPath_ = table_location::userTablePath();
+    userPath_ = test_home::useOwnHome(dir_);
 #ifdef Q_OS_UNIX
     QVERIFY2(userPath_.startsWith(dir_.path()), qPrintable(userPath_));
 #endif
@@ -139,7 +123,9 @@ class GimmickEditorTest : public QObject {
   // Qt's checks of the model's signals and answers, through every kind of
   // change and through the filter the window puts in front of it.
   void modelIsConsistent() {
-    GimmickTableModel model;
+    TableDocument document(programDir_);
+    GimmickTableModel& model = document.model();
+    QUndoStack& history = *document.undoStack();
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSortFilterProxyModel filter;
     filter.setSourceModel(&model);
@@ -154,9 +140,9 @@ class GimmickEditorTest : public QObject {
     QVERIFY(model.moveGimmick(5, -2));
     QVERIFY(model.moveRows({}, 10, 1, {}, 0));
     model.replaceTable(tableOf({"A", "B"}), "import");
-    while (model.undoStack()->canUndo()) model.undoStack()->undo();
+    while (history.canUndo()) history.undo();
     QCOMPARE(model.table(), gimmick_file::parse(shipped_).table);
-    while (model.undoStack()->canRedo()) model.undoStack()->redo();
+    while (history.canRedo()) history.redo();
     QCOMPARE(namesOf(model.table()), QStringList({"A", "B"}));
   }
 
@@ -208,7 +194,8 @@ class GimmickEditorTest : public QObject {
     QFETCH(int, field);
     QFETCH(QString, value);
     QFETCH(QString, refusal);
-    GimmickTableModel model;
+    TableDocument document(programDir_);
+    GimmickTableModel& model = document.model();
     model.setTable(tableOf({"Biker", "Pirate"}));
     const GimmickTable before = model.table();
     QSignalSpy refused(&model, &GimmickTableModel::refused);
@@ -218,16 +205,16 @@ class GimmickEditorTest : public QObject {
       QVERIFY(accepted);
       QCOMPARE(refused.size(), 0);
       QCOMPARE(model.data(cell, Qt::EditRole).toString(), value);
-      QCOMPARE(model.undoStack()->count(), 1);
+      QCOMPARE(document.undoStack()->count(), 1);
       QCOMPARE(gimmick_file::tableBytes(model.table()).refusal, QString());
-      model.undoStack()->undo();
+      document.undoStack()->undo();
       QCOMPARE(model.table(), before);
     } else {
       QVERIFY(!accepted);
       QCOMPARE(refused.size(), 1);
       QCOMPARE(refused.front().front().toString(), refusal);
       QCOMPARE(model.table(), before);
-      QCOMPARE(model.undoStack()->count(), 0);
+      QCOMPARE(document.undoStack()->count(), 0);
     }
   }
 
@@ -264,7 +251,8 @@ class GimmickEditorTest : public QObject {
     QFETCH(int, bytesLeft);
     GimmickTable table;
     for (const QString& record : records) table.append(Gimmick::fromRecordText(record));
-    GimmickTableModel model;
+    TableDocument document(programDir_);
+    GimmickTableModel& model = document.model();
     model.setTable(table);
     QCOMPARE(model.index(row, GimmickTableModel::kWarningsColumn).data().toString(), warnings);
     QCOMPARE(model.index(row, GimmickTableModel::kBytesLeftColumn).data().toInt(), bytesLeft);
@@ -315,7 +303,8 @@ class GimmickEditorTest : public QObject {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, names);
     QFETCH(QString, refusal);
-    GimmickTableModel model;
+    TableDocument document(programDir_);
+    GimmickTableModel& model = document.model();
     model.setTable(tableOf(start));
     QString lastRefusal;
     connect(&model, &GimmickTableModel::refused, this,
@@ -329,8 +318,8 @@ class GimmickEditorTest : public QObject {
       if (words[0] == "delete") model.removeRows(row, 1);
       if (words[0] == "edit") model.setData(model.index(row, 0), words[2], Qt::EditRole);
       if (words[0] == "import") model.replaceTable(tableOf({"P", "Q"}), "import");
-      if (words[0] == "undo") model.undoStack()->undo();
-      if (words[0] == "redo") model.undoStack()->redo();
+      if (words[0] == "undo") document.undoStack()->undo();
+      if (words[0] == "redo") document.undoStack()->redo();
     }
     QCOMPARE(namesOf(model.table()), names);
     QCOMPARE(lastRefusal, refusal);
@@ -417,10 +406,11 @@ class GimmickEditorTest : public QObject {
   }
 
   // Text in the table tool's format comes in whole, as one change, or not at
-  // all; export writes what the tool's export writes.
+  // all; export writes what the tool's export writes. A window never waits
+  // for a named pipe.
   void importText_data() {
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("refusal");  // in the findings; empty: imported
+    QTest::addColumn<QString>("refusal");  // in the message or the findings; empty: imported
     QTest::newRow("two gimmicks") << QByteArray("P,a,b,c,d,e,f\r\nQ,a,b,c,d,e,f, g\r\n") << "";
     QTest::newRow("a line without six commas") << QByteArray("P,a,b,c,d,e,f\nBiker,Chopper\n")
                                                << "line 2: fewer than six commas (found 1)";
@@ -429,29 +419,46 @@ class GimmickEditorTest : public QObject {
     QTest::newRow("157 lines") << many
                                << "line 157: more than 156 lines; the table holds at most 156 "
                                   "gimmicks";
+    QTest::newRow("longer than any table's text")
+        << QByteArray(gimmick_text::kLongestText + 1, 'x')
+        << "it is more than 59283 bytes; no table's text is that long.";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a named pipe") << QByteArray("<named pipe>")
+                                  << "it is a named pipe, not a file.";
+#endif
   }
 
   void importText() {
     QFETCH(QByteArray, text);
     QFETCH(QString, refusal);
     const QString path = dir_.filePath("import.txt");
-    QVERIFY(writeFile(path, text));
+    QFile::remove(path);
+    if (text == "<named pipe>") {
+#ifdef Q_OS_UNIX
+      QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+#endif
+    } else {
+      QVERIFY(writeFile(path, text));
+    }
     GimmickEditorWindow window(programDir_);
     window.openProgramTable();
     const GimmickTable shipped = window.model().table();
-    auto* findings = window.findChild<QPlainTextEdit*>("findings");
+    auto* undo = window.findChild<QAction*>("actionUndo");
     if (refusal.isEmpty()) {
       QVERIFY(window.importText(path));
       QCOMPARE(namesOf(window.model().table()), QStringList({"P", "Q"}));
       QVERIFY(window.isWindowModified());
-      window.model().undoStack()->undo();
+      undo->trigger();
       QCOMPARE(window.model().table(), shipped);
     } else {
       QVERIFY(!window.importText(path));
-      QVERIFY2(findings->toPlainText().contains(refusal), qPrintable(findings->toPlainText()));
+      const QString said = window.findChild<QLabel*>("message")->text() + '\n' +
+                           window.findChild<QPlainTextEdit*>("findings")->toPlainText();
+      QVERIFY2(said.contains(refusal), qPrintable(said));
       QCOMPARE(window.model().table(), shipped);
-      QCOMPARE(window.model().undoStack()->count(), 0);
+      QVERIFY(!undo->isEnabled());
     }
+    QFile::remove(path);
     const QString exported = dir_.filePath("export.txt");
     QVERIFY(window.exportText(exported));
     QCOMPARE(readFile(exported), gimmick_text::exportText(shipped_).text);
@@ -501,21 +508,29 @@ class GimmickEditorTest : public QObject {
     QCOMPARE(heard, message);
     QVERIFY(window.isWindowModified());
     QCOMPARE(window.model().table().place(4).finishers[0].move, QString("Edited"));
-    QCOMPARE(window.model().undoStack()->count(), 1);
+    QCOMPARE(window.findChild<QAction*>("actionUndo")->text(), "&Undo edit row 5, finisher 1");
     QVERIFY(!QFileInfo(userPath_).isFile());
   }
 
-  // Closing with unsaved changes asks first.
+  // Closing with unsaved changes asks first; closing where the table was
+  // last saved does not, whatever the history holds.
   void closeAsks_data() {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("steps");  // after an edit: "save", "undo"
+    QTest::addColumn<int>("answer");     // NoButton: no question may be asked
     QTest::addColumn<bool>("closed");
     QTest::addColumn<bool>("written");
-    QTest::newRow("Cancel keeps editing") << int(QMessageBox::Cancel) << false << false;
-    QTest::newRow("Discard closes, nothing written") << int(QMessageBox::Discard) << true << false;
-    QTest::newRow("Save writes your own table") << int(QMessageBox::Save) << true << true;
+    QTest::newRow("Cancel keeps editing") << "" << int(QMessageBox::Cancel) << false << false;
+    QTest::newRow("Discard closes, nothing written")
+        << "" << int(QMessageBox::Discard) << true << false;
+    QTest::newRow("Save writes your own table") << "" << int(QMessageBox::Save) << true << true;
+    QTest::newRow("saved: closes without asking")
+        << "save" << int(QMessageBox::NoButton) << true << true;
+    QTest::newRow("saved, then undone: asks")
+        << "save undo" << int(QMessageBox::Cancel) << false << true;
   }
 
   void closeAsks() {
+    QFETCH(QString, steps);
     QFETCH(int, answer);
     QFETCH(bool, closed);
     QFETCH(bool, written);
@@ -524,8 +539,24 @@ class GimmickEditorTest : public QObject {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.model().setData(window.model().index(0, 0), "Changed", Qt::EditRole));
-    answerNextMessageBox(QMessageBox::StandardButton(answer));
+    for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+      if (step == "save") QVERIFY(window.save());
+      if (step == "undo") window.findChild<QAction*>("actionUndo")->trigger();
+    }
+    // A question no row expects is cancelled, which keeps the window open.
+    bool asked = false;
+    QObject answerer;
+    QTimer::singleShot(0, &answerer, [&asked, answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      asked = true;
+      box->button(answer == QMessageBox::NoButton ? QMessageBox::Cancel
+                                                  : QMessageBox::StandardButton(answer))
+          ->click();
+    });
     QCOMPARE(window.close(), closed);
+    QCoreApplication::processEvents();
+    QCOMPARE(asked, answer != QMessageBox::NoButton);
     QCOMPARE(window.isVisible(), !closed);
     QCOMPARE(QFileInfo::exists(userPath_), written);
     if (written) QCOMPARE(gimmick_file::parse(readFile(userPath_)).table.place(0).name, "Changed");

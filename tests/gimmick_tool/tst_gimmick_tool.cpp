@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/gimmick_file.h"
 #include "data/gimmick_text.h"
-#include "data/table_location.h"
+#include "files.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -12,27 +13,36 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QByteArray lines(int count) {
   QByteArray text;
   for (int n = 1; n <= count; ++n) text += "Gimmick " + QByteArray::number(n) + ",a,b,c,d,e,f\n";
   return text;
 }
+
+#ifdef Q_OS_UNIX
+// Writes `bytes` into the named pipe at `path` once `reader` opens it, as a
+// shell's <(command) does; false when it never does.
+bool feed(const QString& path, const QByteArray& bytes, QProcess& reader) {
+  const QDeadlineTimer deadline(10000);
+  while (!deadline.hasExpired() && reader.state() != QProcess::NotRunning) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+      const bool written = ::write(fd, bytes.constData(), bytes.size()) == bytes.size();
+      ::close(fd);
+      return written;
+    }
+    reader.waitForFinished(10);
+  }
+  return false;
+}
+#endif
 
 QString describe(const std::vector<gimmick_text::Refusal>& refusals) {
   QStringList all;
@@ -46,6 +56,7 @@ class GimmickToolTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir dir_;
+  QString userPath_;
 
   // Runs the tool (the build's, or `program`) to its end with status 0,
   // standard output into `output` when named; gives what it printed there
@@ -69,7 +80,7 @@ class GimmickToolTest : public QObject {
   void initTestCase() {
     QVERIFY(dir_.isValid());
     // The tool and this test see a data folder of their own, never the real home's.
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath("data-home")));
+    userPath_ = test_home::useOwnHome(dir_);
   }
 
   // The table the program ships: 156 distinct gimmicks with three finishers
@@ -107,12 +118,11 @@ class GimmickToolTest : public QObject {
   // own once `build` has made it (creating its folder), the one beside the
   // program otherwise. The shipped table is never touched: the tool runs
   // from a copy beside a copy of it, so a fault cannot reach the build's. The
-  // per-user folder is moved out of the real home through XDG_DATA_HOME,
-  // which only the XDG systems read.
+  // per-user folder is the run's own, which the tool finds through
+  // XDG_DATA_HOME, which only the XDG systems read.
   void userTable() {
-    table_location::nameApplication();  // as the program names itself
-    const QString userPath = table_location::userTablePath();
-    QCOMPARE(userPath, dir_.filePath("data-home/Torvak Utilities/data.dat"));
+    const QString userPath = userPath_;
+    QVERIFY2(userPath.startsWith(dir_.path() + '/'), qPrintable(userPath));
     const QString programDir = dir_.filePath("program");
     const QString tool = programDir + "/torvak-gimmicks";
     QVERIFY(QDir().mkpath(programDir));
@@ -120,7 +130,7 @@ class GimmickToolTest : public QObject {
     QVERIFY(QFile::copy(TORVAK_BUILT_DATA, programDir + "/data.dat"));
     const QByteArray shipped = readFile(programDir + "/data.dat");
     const QString textPath = dir_.filePath("mine.txt");
-    writeFile(textPath, "Pirate,Plank Walk,Cannonball,Jolly Roger DDT,n1,n2,n3\n");
+    QVERIFY(writeFile(textPath, "Pirate,Plank Walk,Cannonball,Jolly Roger DDT,n1,n2,n3\n"));
 
     QCOMPARE(runTool({"build", textPath}, {}, tool), userPath + "\n");
     QCOMPARE(readFile(userPath), gimmick_text::convert(readFile(textPath)).data);
@@ -138,7 +148,8 @@ class GimmickToolTest : public QObject {
   // The table tool as a user runs it: a data file written whole or left as
   // it was, refusals with status 1, bad usage with status 2. {text}, {out},
   // {pipe} and {dir} stand for a text file, a data file, a named pipe and a
-  // folder.
+  // folder; the source is handed through the pipe, or on standard input for
+  // "-", when the tool reads them.
   void commandLine_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("source");
@@ -157,7 +168,14 @@ class GimmickToolTest : public QObject {
         << QStringList{"build", "/dev/zero", "{out}"} << lines(1) << 1 << "more than 59283 bytes";
     QTest::newRow("export: a named pipe")
         << QStringList{"export", "{pipe}"} << lines(1) << 1 << "{pipe}: it is a named pipe";
+    QTest::newRow("build: text from a named pipe")
+        << QStringList{"build", "{pipe}", "{out}"} << lines(3) << 0 << "";
 #endif
+    QTest::newRow("build: text from standard input")
+        << QStringList{"build", "-", "{out}"} << lines(3) << 0 << "";
+    QTest::newRow("build: a refused line from standard input")
+        << QStringList{"build", "-", "{out}"} << lines(1) + "Biker,Chopper\n"
+        << 1 << "-:2: ";
     QTest::newRow("build: into a folder")
         << QStringList{"build", "{text}", "{dir}"} << lines(1) << 1 << "directory";
     QTest::newRow("export: a folder")
@@ -196,11 +214,11 @@ class GimmickToolTest : public QObject {
     const QString outputPath = work.filePath("out.dat");
     const QString pipePath = work.filePath("pipe.dat");
     const QString dirPath = work.filePath("folder.dat");
-    if (source != "<missing>" && source != "<line break>") writeFile(textPath, source);
+    if (source != "<missing>" && source != "<line break>") QVERIFY(writeFile(textPath, source));
     const QByteArray before = source == "<line break>" ? gimmick_file::record("a,b,c,d,e,f,g") +
                                                              gimmick_file::record("a,b,c\nd,e,f,g")
                                                        : QByteArray("what was there before");
-    writeFile(outputPath, before);
+    QVERIFY(writeFile(outputPath, before));
 #ifdef Q_OS_UNIX
     QCOMPARE(mkfifo(QFile::encodeName(pipePath).constData(), 0644), 0);
 #endif
@@ -216,6 +234,13 @@ class GimmickToolTest : public QObject {
 
     QProcess tool;
     tool.start(TORVAK_GIMMICKS, arguments);
+    if (arguments.contains("-")) tool.write(source);
+    tool.closeWriteChannel();
+#ifdef Q_OS_UNIX
+    if (arguments.value(0) == "build" && arguments.value(1) == pipePath) {
+      QVERIFY2(feed(pipePath, source, tool), "the tool did not open the pipe");
+    }
+#endif
     QVERIFY2(tool.waitForFinished(10000), "the tool did not finish within 10 s");
     QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
     const QString output = QString::fromUtf8(tool.readAllStandardOutput());

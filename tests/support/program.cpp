@@ -2,6 +2,7 @@
 #include "program.h"
 
 #include "data/gimmick_table_store.h"
+#include "data/table_location.h"
 #include "framework/window_name.h"
 #include "framework/window_registry.h"
 #include "program/startup.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -48,9 +50,16 @@ void closeUnexpectedDialog() {
 
 }  // namespace
 
+QString programFolder() {
+  static const QTemporaryDir folder;
+  return folder.path();
+}
+
 GimmickTableStore& gimmicks() {
-  // Read from data.dat beside the test executable, as the program reads its own.
-  static GimmickTableStore store;
+  // Read as the program reads its own, from programFolder() for the folder
+  // beside the program.
+  static GimmickTableStore store(
+      [] { return loadGimmickTable(table_location::userTablePath(), programFolder()); });
   return store;
 }
 
@@ -85,8 +94,8 @@ void start() {
 }
 
 QStringList filesItCouldWrite() {
-  const QString beside = QCoreApplication::applicationDirPath();
-  QStringList folders = {beside}, found;
+  const QStringList beside = {QCoreApplication::applicationDirPath(), programFolder()};
+  QStringList folders = beside, found;
 #ifdef Q_OS_UNIX
   for (auto where : {QStandardPaths::GenericDataLocation, QStandardPaths::GenericConfigLocation,
                      QStandardPaths::GenericCacheLocation}) {
@@ -97,7 +106,7 @@ QStringList filesItCouldWrite() {
     if (folder.isEmpty()) continue;
     QDirIterator it(
         folder, QDir::Files | QDir::Hidden | QDir::System,
-        folder == beside ? QDirIterator::NoIteratorFlags : QDirIterator::Subdirectories);
+        beside.contains(folder) ? QDirIterator::NoIteratorFlags : QDirIterator::Subdirectories);
     while (it.hasNext()) {
       const QFileInfo file(it.next());
       found << QStringLiteral("%1 %2 %3")

@@ -22,12 +22,19 @@ namespace program {
 void start();
 
 // The run's gimmick table, which the test support owns as the program's
-// start-up does; tests give it the rows they need.
+// start-up does; tests give it the rows they need. Its one load reads the
+// user's own table, as the program's does, or else the one in
+// programFolder().
 GimmickTableStore& gimmicks();
 
 // What the brackets share, owned by the test support as the program's
 // start-up owns it.
 TournamentShelf& tournaments();
+
+// The folder the run takes for the program's own, where the shipped table
+// would be: a temporary one, empty at first, so that the load's empty
+// data.dat is made there and never beside the test executable.
+QString programFolder();
 
 // Every window of the program, owned by the test support as the program's
 // start-up owns them.
@@ -95,7 +102,8 @@ T* control(const QString& windowName, const QString& controlName) {
 QString textOf(const QString& windowName, const QString& controlName);
 
 // Every file where the program could write, each with its size and time, so
-// that a test can show it wrote none: the files beside the executable and,
+// that a test can show it wrote none: the files beside the executable and in
+// programFolder() and,
 // on Unix, all under the user's data, settings and cache folders (a suite
 // gives its run a home of its own first; on Windows those folders are shared
 // with suites that write there).

@@ -12,6 +12,7 @@
 
 #include "context_menu.h"
 #include "data/gimmick_table_store.h"
+#include "files.h"
 #include "hint_check.h"
 #include "program.h"
 #include "rules/shared_random.h"
@@ -88,17 +89,13 @@ void press(Qt::Key key) {
 class SharingTest : public QObject {
   Q_OBJECT
 
-#ifdef Q_OS_UNIX
   QTemporaryDir home_;  // the user's folders of this run, apart from any other suite's
-#endif
   QStringList filesBefore_;
 
  private Q_SLOTS:
   void initTestCase() {
-#ifdef Q_OS_UNIX
     QVERIFY(home_.isValid());
-    qputenv("HOME", QFile::encodeName(home_.path()));
-#endif
+    test_home::useOwnHome(home_);
     program::start();
     // A steady text cursor, so that a window drawn twice is drawn the same.
     QApplication::setCursorFlashTime(0);

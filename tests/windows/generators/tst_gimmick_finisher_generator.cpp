@@ -2,6 +2,7 @@
 #include "data/gimmick_table.h"
 #include "data/gimmick_table_store.h"
 #include "draws.h"
+#include "files.h"
 #include "framework/window_registry.h"
 #include "program.h"
 #include "windows/generators/gimmick_finisher_generator.h"
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,22 +75,16 @@ class GimmickFinisherGeneratorTest : public QObject {
  private Q_SLOTS:
   void initTestCase() {
     // The run's one load happens first; then the tests set their tables.
+    QVERIFY(home_.isValid());
+    test_home::useOwnHome(home_);
 #ifdef Q_OS_UNIX
     // That load reads the one-gimmick table the table tool built in the
     // user's own folder: Qt's test folder under a home of this test's own,
     // where the tool, which has no test mode, is sent through XDG_DATA_HOME
     // (which only the XDG systems read).
-    QVERIFY(home_.isValid());
-    qputenv("HOME", QFile::encodeName(home_.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    qputenv(
-        "XDG_DATA_HOME",
-        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
     const QString text = home_.filePath("mine.txt");
-    QFile file(text);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Pirate,Plank Walk,Cannonball,Jolly Roger DDT,off the top,off the apron,anywhere\n");
-    file.close();
+    QVERIFY(writeFile(
+        text, "Pirate,Plank Walk,Cannonball,Jolly Roger DDT,off the top,off the apron,anywhere\n"));
     QProcess tool;
     tool.start(TORVAK_GIMMICKS, {"build", text});
     QVERIFY(tool.waitForFinished(30000));
@@ -100,7 +94,7 @@ class GimmickFinisherGeneratorTest : public QObject {
 #endif
 
     program::start();
-    const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath("data.dat");
+    const QString shipped = QDir(program::programFolder()).filePath("data.dat");
     const bool shippedThere = QFile::exists(shipped);
     program::gimmicks().loadOnce();
     usersTable_ = program::gimmicks().table();
