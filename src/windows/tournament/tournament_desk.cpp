@@ -345,15 +345,10 @@ void TournamentDesk::save() {
                                           .arg(name_, QDate::currentDate().toString(Qt::ISODate),
                                                QLatin1String(tournament_file::kSuffix)));
   }
-  auto* dialog =
-      new QFileDialog(frame_, QStringLiteral("Save tournament"), suggested, fileFilter());
-  dialog->setObjectName(QStringLiteral("saveTournament"));
+  QFileDialog* dialog =
+      askForFile(QStringLiteral("Save tournament"), suggested, &TournamentDesk::saveTo);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setDefaultSuffix(QLatin1String(tournament_file::kSuffix));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  QPointer<QWidget> near = nearWhereTheUserLooks();
-  connect(dialog, &QFileDialog::fileSelected, this,
-          [this, near](const QString& path) { saveTo(path, near); });
   dialog->open();
 }
 
@@ -370,14 +365,23 @@ void TournamentDesk::saveTo(const QString& path, QWidget* near) {
 
 void TournamentDesk::askToOpen() {
   const QString folder = file_.isEmpty() ? shelf_.lastFolder() : QFileInfo(file_).absolutePath();
-  auto* dialog = new QFileDialog(frame_, QStringLiteral("Open tournament"), folder, fileFilter());
-  dialog->setObjectName(QStringLiteral("openTournament"));
+  QFileDialog* dialog =
+      askForFile(QStringLiteral("Open tournament"), folder, &TournamentDesk::open);
   dialog->setFileMode(QFileDialog::ExistingFile);
+  dialog->open();
+}
+
+// The file dialog of "Save tournament..." and "Open tournament...": the file
+// chosen goes to `then`, which says what went wrong beside the control the
+// player was looking at when asking.
+QFileDialog* TournamentDesk::askForFile(const QString& title, const QString& where,
+                                        void (TournamentDesk::*then)(const QString&, QWidget*)) {
+  auto* dialog = new QFileDialog(frame_, title, where, fileFilter());
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   QPointer<QWidget> near = nearWhereTheUserLooks();
   connect(dialog, &QFileDialog::fileSelected, this,
-          [this, near](const QString& path) { open(path, near); });
-  dialog->open();
+          [this, near, then](const QString& path) { (this->*then)(path, near); });
+  return dialog;
 }
 
 void TournamentDesk::open(const QString& path, QWidget* near) {

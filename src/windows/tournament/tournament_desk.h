@@ -14,6 +14,7 @@
 
 class QAction;
 class QEvent;
+class QFileDialog;
 class QLineEdit;
 class QMenu;
 class QShortcut;
@@ -78,6 +79,8 @@ class TournamentDesk : public QObject {
   // false when it is not one, for the box's own paste to take.
   bool pasteRoster(QLineEdit* box, const QString& text);
   void refreshHistory();
+  QFileDialog* askForFile(const QString& title, const QString& where,
+                          void (TournamentDesk::*then)(const QString&, QWidget*));
   void save();
   void saveTo(const QString& path, QWidget* near);
   void askToOpen();
