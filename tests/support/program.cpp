@@ -63,8 +63,15 @@ GimmickTableStore& gimmicks() {
   return store;
 }
 
+QString keptFolder() {
+  static const QTemporaryDir folder;
+  return folder.path();
+}
+
 TournamentShelf& tournaments() {
-  static TournamentShelf shelf;
+  // The last tournaments kept where no other suite running at the same time
+  // keeps its own.
+  static TournamentShelf shelf(keptFolder());
   return shelf;
 }
 
@@ -94,7 +101,8 @@ void start() {
 }
 
 QStringList filesItCouldWrite() {
-  const QStringList beside = {QCoreApplication::applicationDirPath(), programFolder()};
+  const QStringList beside = {QCoreApplication::applicationDirPath(), programFolder(),
+                              keptFolder()};
   QStringList folders = beside, found;
 #ifdef Q_OS_UNIX
   for (auto where : {QStandardPaths::GenericDataLocation, QStandardPaths::GenericConfigLocation,

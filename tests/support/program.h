@@ -28,8 +28,10 @@ void start();
 GimmickTableStore& gimmicks();
 
 // What the brackets share, owned by the test support as the program's
-// start-up owns it.
+// start-up owns it; it keeps the last tournaments in keptFolder(), a
+// temporary folder of the run's own.
 TournamentShelf& tournaments();
+QString keptFolder();
 
 // The folder the run takes for the program's own, where the shipped table
 // would be: a temporary one, empty at first, so that the load's empty
@@ -102,11 +104,10 @@ T* control(const QString& windowName, const QString& controlName) {
 QString textOf(const QString& windowName, const QString& controlName);
 
 // Every file where the program could write, each with its size and time, so
-// that a test can show it wrote none: the files beside the executable and in
-// programFolder() and,
-// on Unix, all under the user's data, settings and cache folders (a suite
-// gives its run a home of its own first; on Windows those folders are shared
-// with suites that write there).
+// that a test can show it wrote none: the files beside the executable, in
+// programFolder() and keptFolder(), and, on Unix, all under the user's data,
+// settings and cache folders (a suite gives its run a home of its own first;
+// on Windows those folders are shared with suites that write there).
 QStringList filesItCouldWrite();
 
 // Lets unloaded windows finish going.

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+TournamentShelf::TournamentShelf(QString keptFolder) : keptFolder_(std::move(keptFolder)) {}
+
 void TournamentShelf::enrol(const QString& window, const QString& bracket,
                             const QStringList& boxes) {
   QStringList sorted = boxes;
@@ -53,7 +55,9 @@ std::optional<TournamentShelf::Handed> TournamentShelf::take(const QString& wind
 
 QString TournamentShelf::keptPath(const QString& window) const {
   const Enrolled* bracket = find(window);
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const QString folder = keptFolder_.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                             : keptFolder_;
   if (!bracket || folder.isEmpty()) return {};
   return QDir(folder).filePath(
       QStringLiteral("Last %1.%2").arg(bracket->bracket, QLatin1String(tournament_file::kSuffix)));

@@ -24,6 +24,10 @@ class TournamentShelf {
     QString file;
   };
 
+  // The last tournaments are kept in `keptFolder`; by default in the user's
+  // data folder (QStandardPaths::AppDataLocation), as it is when they are kept.
+  explicit TournamentShelf(QString keptFolder = {});
+
   // Each bracket says once which window it is, the name files give it ("8 Man
   // Tournament") and the names of its boxes.
   void enrol(const QString& window, const QString& bracket, const QStringList& boxes);
@@ -62,6 +66,7 @@ class TournamentShelf {
   };
   const Enrolled* find(const QString& window) const;
 
+  QString keptFolder_;
   QList<Enrolled> brackets_;
   std::optional<std::pair<QString, Handed>> handed_;
   QString lastFolder_;
