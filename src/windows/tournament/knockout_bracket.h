@@ -12,7 +12,6 @@
 
 #include <QAbstractButton>
 #include <QPointer>
-#include <QStringList>
 
 #include <array>
 #include <cstddef>
@@ -81,10 +80,7 @@ class KnockoutBracket : public FormWindow<Form>, public SharesResult {
   // its files give it.
   KnockoutBracket(std::span<const BracketMatch> matches, const char* name, TournamentShelf& shelf)
       : matches_(matches), name_(QString::fromUtf8(name)), shelf_(shelf) {
-    QStringList boxes;
-    for (const char* slot : bracket::entrantSlots(matches)) boxes << QString::fromUtf8(slot);
-    for (const char* slot : bracket::resultSlots(matches)) boxes << QString::fromUtf8(slot);
-    shelf.enrol(this->name(), name_, boxes);
+    shelf.enrol(this->name(), name_, bracket::boxNames(matches));
   }
 
   // The whole bracket as text, from the table of matches.

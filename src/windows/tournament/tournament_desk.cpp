@@ -115,17 +115,14 @@ QString droppedFile(const QMimeData* data) {
 TournamentDesk::TournamentDesk(const Bracket& bracket, TournamentShelf& shelf)
     : QObject(bracket.frame),
       frame_(bracket.frame),
-      matches_(bracket.matches),
       window_(bracket.window),
       name_(bracket.name),
       switchTo_(bracket.switchTo),
       shelf_(shelf),
       history_(new QUndoStack(this)) {
-  for (const char* slot : bracket::entrantSlots(matches_)) {
-    slots_ << QString::fromUtf8(slot);
-    entrants_ << box(slots_.last());
-  }
-  for (const char* slot : bracket::resultSlots(matches_)) slots_ << QString::fromUtf8(slot);
+  slots_ = bracket::boxNames(bracket.matches);
+  for (const char* slot : bracket::entrantSlots(bracket.matches))
+    entrants_ << box(QString::fromUtf8(slot));
 
   ContextMenus& menus = ContextMenus::of(frame_);
   shuffle_ = addAction(kShuffle, {kShuffleKeys}, &TournamentDesk::shuffle);

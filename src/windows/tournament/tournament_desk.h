@@ -87,7 +87,6 @@ class TournamentDesk : public QObject {
   void reopenLast();
 
   QWidget* frame_;
-  std::span<const BracketMatch> matches_;
   QString window_;
   QString name_;
   std::function<void(const QString&)> switchTo_;
