@@ -155,7 +155,9 @@ Contents readHanded(const QString& path, qint64 limit) {
   QFile file;
   bool opened = false;
   if (path == QLatin1String("-")) {
-    opened = file.open(stdin, QIODevice::ReadOnly);
+    // By its descriptor: on Windows, a FILE* of a pipe reports its end as
+    // an error where the descriptor reads it as the end.
+    opened = file.open(0, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
   } else {
     file.setFileName(path);
     opened = file.open(QIODevice::ReadOnly);
