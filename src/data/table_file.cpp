@@ -155,8 +155,8 @@ Contents readHanded(const QString& path, qint64 limit) {
   QFile file;
   bool opened = false;
   if (path == QLatin1String("-")) {
-    // By its descriptor: on Windows, a FILE* of a pipe reports its end as
-    // an error where the descriptor reads it as the end.
+    // By its descriptor: under Wine at least, a Windows FILE* of a pipe
+    // reports the pipe's end as an error, where the descriptor reads an end.
     opened = file.open(0, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
   } else {
     file.setFileName(path);
