@@ -38,6 +38,7 @@
 #include "hand_written_menu.h"
 #include "measure.h"
 #include "program/startup.h"
+#include "windows/tournament/tournament_shelf.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,7 +85,8 @@ WindowRegistry& programWindows() {
 // child that measures its start-up, and in this process for the switches.
 void startTheProgram() {
   static GimmickTableStore gimmicks;
-  startProgram(programWindows(), gimmicks);
+  static TournamentShelf tournaments;
+  startProgram(programWindows(), gimmicks, tournaments);
 }
 
 // --- the child processes: start, paint once, report, exit ---------------------

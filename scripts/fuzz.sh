@@ -16,8 +16,9 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # A table's text may run to 59283 bytes (156 lines of 126 three-byte
 # characters); 8192 reaches past line 157 and past the longest line while
 # keeping each run fast.
-declare -A max_len=([gimmick_file]=20096 [gimmick_text]=8192 [numbers]=512)
-for target in gimmick_file gimmick_text numbers; do
+# A tournament's file reaches past 4096 bytes with long names in every box.
+declare -A max_len=([gimmick_file]=20096 [gimmick_text]=8192 [numbers]=512 [tournament_file]=4096)
+for target in gimmick_file gimmick_text numbers tournament_file; do
   echo "== Replaying the corpus of fuzz_${target}"
   build/fuzz/fuzz/fuzz_${target} fuzz/corpus/${target}/*
   echo "== Fuzzing fuzz_${target} for ${seconds} s"

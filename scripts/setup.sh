@@ -24,7 +24,7 @@ else
     libgl-dev
     e2fsprogs
     clang-14 libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev fontconfig lintian help2man
+    desktop-file-utils appstream dpkg-dev fontconfig lintian help2man shared-mime-info
     fonts-bebas-neue fonts-cherrybomb fonts-league-spartan fonts-liberation2
     xvfb xauth
     qt6-gtk-platformtheme gnome-themes-extra

@@ -24,7 +24,7 @@ cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs" | tee -a "$log"
 
-echo "== Fuzzing the data file loader, the gimmick table text and the number reader"
+echo "== Fuzzing the data file loader, the gimmick table text, the number reader and the tournament file"
 bash scripts/fuzz.sh 60
 
 # Both suites passed (set -o pipefail stops the script otherwise): one line

@@ -83,6 +83,37 @@ stop_display
 trap - EXIT
 count "$log"
 
+# A tournament file handed to the program on its command line, as Explorer
+# hands it a file dropped on torvak-utilities.exe: its path reaches the
+# program whole, blanks and letters beyond ASCII included, and a file that is
+# no tournament is refused with a word on standard error (the suite under
+# Wine proves a good one opens, is saved and taken back). The program then
+# waits on its menu, so it is stopped.
+echo "== A tournament file handed to the program under Wine"
+handed=$(mktemp -d)
+printf 'Ace\nBlaze\n' >"$handed/Week 3 – Ré.tournament"
+set +e
+QT_QPA_PLATFORM=offscreen timeout 60 bash scripts/wine-run.sh "$build/torvak-utilities.exe" \
+  "Z:$(tr / '\\' <<<"$handed/Week 3 – Ré.tournament")" 2>"$handed/err" &
+program=$!
+for _ in $(seq 60); do
+  grep -q 'not a tournament file' "$handed/err" && break
+  sleep 1
+done
+kill "$program" 2>/dev/null
+WINEPREFIX=$TORVAK_WINEPREFIX wineserver -k 2>/dev/null
+wait "$program" 2>/dev/null
+set -e
+if grep -q 'Week 3 – Ré.tournament: it is not a tournament file' "$handed/err"; then
+  echo "PASS: the handed file's path arrived whole and the file was refused"
+  passed=$((passed + 1))
+else
+  echo "FAIL: the handed file's refusal did not name it:" >&2
+  cat "$handed/err" >&2
+  failed=$((failed + 1))
+fi
+rm -rf "$handed"
+
 echo "== Packaging"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=torvak-utilities-$version-windows-x64

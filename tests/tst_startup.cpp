@@ -29,7 +29,7 @@ class StartupTest : public QObject {
   // from the menu seeds it from the time of day.
   void drawsBeginWithTheFixedSequence() {
     QStandardPaths::setTestModeEnabled(true);
-    startProgram(program::registry(), program::gimmicks());
+    startProgram(program::registry(), program::gimmicks(), program::tournaments());
     const std::vector<float> afterStart = draws(8);
     QCOMPARE(program::openFromMenu("Command6"), QString("NameGen"));
     const std::vector<float> afterNameGenerator = draws(8);

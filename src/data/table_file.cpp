@@ -155,7 +155,9 @@ Contents readHanded(const QString& path, qint64 limit) {
   QFile file;
   bool opened = false;
   if (path == QLatin1String("-")) {
-    opened = file.open(stdin, QIODevice::ReadOnly);
+    // By its descriptor: under Wine at least, a Windows FILE* of a pipe
+    // reports the pipe's end as an error, where the descriptor reads an end.
+    opened = file.open(0, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
   } else {
     file.setFileName(path);
     opened = file.open(QIODevice::ReadOnly);

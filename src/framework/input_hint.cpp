@@ -19,7 +19,9 @@ constexpr const char* kIsBalloon = "inputHintBalloon";
 constexpr const char* kSavedDescription = "inputHintSavedDescription";
 constexpr int kGap = 2;
 
-QString balloonName(const QLineEdit* box) { return box->objectName() + QStringLiteral("Hint"); }
+QString balloonName(const QWidget* control) {
+  return control->objectName() + QStringLiteral("Hint");
+}
 
 void mark(QLineEdit* box) {
   if (isMarked(box)) return;
@@ -31,22 +33,21 @@ void mark(QLineEdit* box) {
 
 // A screen reader hears the balloon with the box it belongs to, as the box's
 // description, besides finding the balloon itself as a text in the window.
-void describe(QLineEdit* box, const QString& hint) {
-  if (!box->property(kSavedDescription).isValid()) {
-    box->setProperty(kSavedDescription, box->accessibleDescription());
+void describe(QWidget* control, const QString& hint) {
+  if (!control->property(kSavedDescription).isValid()) {
+    control->setProperty(kSavedDescription, control->accessibleDescription());
   }
-  box->setAccessibleDescription(hint);
+  control->setAccessibleDescription(hint);
 }
 
-void undescribe(QLineEdit* box) {
-  const QVariant saved = box->property(kSavedDescription);
+void undescribe(QWidget* control) {
+  const QVariant saved = control->property(kSavedDescription);
   if (!saved.isValid()) return;
-  box->setAccessibleDescription(saved.toString());
-  box->setProperty(kSavedDescription, QVariant());
+  control->setAccessibleDescription(saved.toString());
+  control->setProperty(kSavedDescription, QVariant());
 }
 
 void unmark(QLineEdit* box) {
-  undescribe(box);
   if (!isMarked(box)) return;
   box->setPalette(box->property(kSavedPalette).value<QPalette>());
   box->setProperty(kSavedPalette, QVariant());
@@ -69,7 +70,7 @@ int hiddenInput(const QWidget* window, const QRect& place) {
 // A balloon like a tooltip's beside the box: below it, above, right or left,
 // whichever hides least of the boxes, never outside the window. Clicks
 // go through it to whatever it covers.
-QLabel* makeBalloon(QLineEdit* box, const QString& hint) {
+QLabel* makeBalloon(QWidget* box, const QString& hint) {
   QWidget* window = box->parentWidget();
   auto* balloon = new QLabel(hint, window);
   balloon->setObjectName(balloonName(box));
@@ -134,8 +135,14 @@ void show(QLineEdit* box, const QString& hint, const QList<QLineEdit*>& alsoMark
   }
 }
 
+void say(QWidget* control, const QString& message) {
+  makeBalloon(control, message);
+  describe(control, message);
+}
+
 void clearAll(QWidget* window) {
   const QList<QLineEdit*> boxes = window->findChildren<QLineEdit*>();
+  for (QWidget* control : window->findChildren<QWidget*>()) undescribe(control);
   for (QLabel* balloon : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
     if (!balloon->property(kIsBalloon).toBool()) continue;
     for (QLineEdit* box : boxes) QObject::disconnect(box, nullptr, balloon, nullptr);
@@ -150,7 +157,7 @@ void clearAll(QWidget* window) {
 
 bool isMarked(const QLineEdit* box) { return box->property(kSavedPalette).isValid(); }
 
-QLabel* balloonOf(const QLineEdit* box) {
+QLabel* balloonOf(const QWidget* box) {
   if (!box->parentWidget()) return nullptr;
   return box->parentWidget()->findChild<QLabel*>(balloonName(box), Qt::FindDirectChildrenOnly);
 }

@@ -23,11 +23,17 @@ inline constexpr QColor kMarked{255, 205, 205};
 // their own: the other boxes a refused sum or range was made from.
 void show(QLineEdit* box, const QString& hint, const QList<QLineEdit*>& alsoMarked = {});
 
+// Shows `message` in a balloon beside `control`, any control of a window,
+// and marks nothing: what went wrong was not typed there (a file that could
+// not be opened, say). A screen reader hears it as the control's description.
+// It stays until the window's next press calls clearAll.
+void say(QWidget* control, const QString& message);
+
 // Takes every mark and balloon off the window.
 void clearAll(QWidget* window);
 
 bool isMarked(const QLineEdit* box);
-// The balloon shown for `box`, or nullptr when there is none.
-QLabel* balloonOf(const QLineEdit* box);
+// The balloon shown for `control`, or nullptr when there is none.
+QLabel* balloonOf(const QWidget* control);
 
 }  // namespace input_hint

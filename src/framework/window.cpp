@@ -70,13 +70,17 @@ void Window::load() {
   if (widget_) return;
   widget_ = new WindowFrame([this] { endProgram(); });
   design::build(design_, widget_);
+  // A window with a result to share offers it before its own entries.
+  if (const auto* shares = dynamic_cast<const SharesResult*>(this)) {
+    share_actions::offer(widget_, *shares);
+  }
   connectHandlers();
-  if (sharesResult()) new ShareActions(*this);
   Form_Load();
 }
 
 void Window::unload() {
   if (!widget_) return;
+  Form_Unload();
   QWidget* gone = widget_;
   widget_ = nullptr;
   gone->hide();

@@ -4,13 +4,10 @@
 #include "framework/form_design.h"
 #include "framework/window_name.h"
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-
-class QLineEdit;
 
 // One window of the program. The instance lives for the whole run and keeps
 // the window's own variables; the on-screen window and its controls exist
@@ -39,18 +36,6 @@ class Window : public QObject {
   static QString textOf(const QWidget* control);
   static void setTextOf(QWidget* control, const QString& value);
 
-  // What the window shares. A tool window answers sharesResult() with true
-  // and gives its result as plain text; the framework then gives it "Copy as
-  // text", "Copy as picture" and a context menu holding them
-  // (framework/share_actions.h). A bracket also names its first-round boxes
-  // in bracket order, which a pasted roster fills and "Shuffle entrants"
-  // draws anew, and the first later box holding a result, which forbids a
-  // shuffle. The main menu and Credits share nothing.
-  virtual bool sharesResult() const { return false; }
-  virtual QString resultText() const { return {}; }
-  virtual QList<QLineEdit*> entrantBoxes() const { return {}; }
-  virtual QLineEdit* heldResult() const { return nullptr; }
-
   // A control of the loaded window by a name known only at run time;
   // nullptr when there is none. The window's own code names its controls
   // through FormWindow, where the compiler checks them.
@@ -69,6 +54,9 @@ class Window : public QObject {
   // Wires each control's events to the handlers named after them.
   virtual void connectHandlers() {}
   virtual void Form_Load() {}
+  // Runs as the window is about to go, its controls still there: whatever
+  // unloads it, a switch, the close box or the program's end.
+  virtual void Form_Unload() {}
 
   // The window switch: whoever holds the windows unloads this one, then
   // loads and shows `target`.

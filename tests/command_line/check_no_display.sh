@@ -39,7 +39,7 @@ expect() {
   fi
 }
 
-usage='^Usage: .*torvak-utilities \[options\] .*-h, --help .*-v, --version '
+usage='^Usage: .*torvak-utilities \[options\] \[FILE\] .*-h, --help .*-v, --version .*FILE +a tournament file to open'
 expect "program --help" 0 "$usage" 0 "$program" --help
 expect "program -h" 0 "$usage" 0 "$program" -h
 expect "program --version" 0 "^torvak-utilities \(Torvak Utilities\) ${version//./\\.} $" 0 \

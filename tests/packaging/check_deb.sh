@@ -35,6 +35,7 @@ for file in usr/lib/torvak-utilities/torvak-utilities \
             usr/share/applications/torvak-utilities.desktop \
             usr/share/applications/torvak-gimmick-editor.desktop \
             usr/share/icons/hicolor/scalable/apps/torvak-utilities.svg \
+            usr/share/mime/packages/torvak-utilities.xml \
             usr/share/metainfo/io.github.torvak.utilities.metainfo.xml \
             usr/share/metainfo/io.github.torvak.utilities.gimmick_editor.metainfo.xml \
             $doc/copyright $doc/changelog.gz; do
@@ -79,6 +80,14 @@ done
 
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null
+# The tournament file's type reads, by its suffix, and the program's entry opens it.
+mkdir -p "$scratch/mime/packages"
+cp "$root/usr/share/mime/packages/torvak-utilities.xml" "$scratch/mime/packages/"
+update-mime-database "$scratch/mime" || fail "the tournament file's type does not read"
+grep -q ':application/x-torvak-tournament:\*\.tournament' "$scratch/mime/globs2" ||
+  fail "*.tournament is not the tournament file's type"
+grep -qx 'MimeType=application/x-torvak-tournament;' \
+  "$root/usr/share/applications/torvak-utilities.desktop" || fail "the program does not open tournaments"
 
 # lintian warns when it runs as root, which CI does; --allow-root is its own
 # switch for that.

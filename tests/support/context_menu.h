@@ -37,12 +37,17 @@ inline QMenu* rightClick(const QString& controlName) {
 }
 
 // The entries of a menu as a screen reader names them, without their
-// keystrokes, a separator as "-"; none when there is no menu.
+// keystrokes, a separator as "-"; none when there is no menu. An entry the
+// accessibility bus would hand a screen reader as nothing reads "(unheard)".
 inline QStringList entries(QMenu* menu) {
   QStringList all;
   QAccessibleInterface* face = menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
   for (int i = 0; face && i < face->childCount(); ++i) {
     QAccessibleInterface* item = face->child(i);
+    if (!item || !item->isValid()) {
+      all << QStringLiteral("(unheard)");
+      continue;
+    }
     all << (item->role() == QAccessible::Separator
                 ? QStringLiteral("-")
                 : item->text(QAccessible::Name).section(u'\t', 0, 0));

@@ -24,11 +24,12 @@ inline QStringList markedBoxes() {
   return marked;
 }
 
-// The balloon's text when it is there and visible, else nothing.
+// The balloon's text beside a box or another control when it is there and
+// visible, else nothing.
 inline QString balloonText(const QString& window, const QString& box) {
-  auto* edit = program::control<QLineEdit>(window, box);
-  if (!edit) return {};
-  QLabel* balloon = input_hint::balloonOf(edit);
+  QWidget* control = program::control(window, box);
+  if (!control) return {};
+  QLabel* balloon = input_hint::balloonOf(control);
   return balloon && balloon->isVisible() ? balloon->text() : QString();
 }
 

@@ -7,12 +7,14 @@
 #include "framework/window_registry.h"
 #include "program/startup.h"
 #include "rules/shared_random.h"
+#include "windows/tournament/tournament_shelf.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +63,18 @@ GimmickTableStore& gimmicks() {
   return store;
 }
 
+QString keptFolder() {
+  static const QTemporaryDir folder;
+  return folder.path();
+}
+
+TournamentShelf& tournaments() {
+  // The last tournaments kept where no other suite running at the same time
+  // keeps its own.
+  static TournamentShelf shelf(keptFolder());
+  return shelf;
+}
+
 WindowRegistry& registry() {
   static WindowRegistry windows;
   return windows;
@@ -81,13 +95,14 @@ void start() {
   QObject::connect(guard, &QTimer::timeout, guard, &closeUnexpectedDialog);
   guard->start(50);
   // Exactly as the program starts; each test opens what it needs.
-  startProgram(registry(), gimmicks());
+  startProgram(registry(), gimmicks(), tournaments());
   registry().unloadAll();
   settle();
 }
 
 QStringList filesItCouldWrite() {
-  const QStringList beside = {QCoreApplication::applicationDirPath(), programFolder()};
+  const QStringList beside = {QCoreApplication::applicationDirPath(), programFolder(),
+                              keptFolder()};
   QStringList folders = beside, found;
 #ifdef Q_OS_UNIX
   for (auto where : {QStandardPaths::GenericDataLocation, QStandardPaths::GenericConfigLocation,
@@ -117,6 +132,10 @@ void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDele
 void reset() {
   registry().unloadAll();
   settle();
+  // Leaving a bracket keeps its tournament; no test finds an earlier one's.
+  for (const char* bracket : {"Tourn8", "Tourn16"}) {
+    QFile::remove(tournaments().keptPath(QString::fromLatin1(bracket)));
+  }
   shared_random::restart();
   dialogsExpected = false;
   randomSource().reset();  // the old queue goes before the new one is set

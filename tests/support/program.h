@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class GimmickTableStore;
+class TournamentShelf;
 class WindowRegistry;
 
 // Drives the program as a user would: windows and controls found by name,
@@ -26,6 +27,12 @@ void start();
 // programFolder().
 GimmickTableStore& gimmicks();
 
+// What the brackets share, owned by the test support as the program's
+// start-up owns it; it keeps the last tournaments in keptFolder(), a
+// temporary folder of the run's own.
+TournamentShelf& tournaments();
+QString keptFolder();
+
 // The folder the run takes for the program's own, where the shipped table
 // would be: a temporary one, empty at first, so that the load's empty
 // data.dat is made there and never beside the test executable.
@@ -38,9 +45,9 @@ WindowRegistry& registry();
 // The names of the program's windows, as the program lists them.
 QStringList windowNames();
 
-// Before each test: no window loaded, the random sequence back at its fixed
-// start with nothing queued, no dialog expected, so the order of tests
-// never matters.
+// Before each test: no window loaded, no tournament kept, the random
+// sequence back at its fixed start with nothing queued, no dialog expected,
+// so the order of tests never matters.
 void reset();
 
 // A modal dialog that the running test does not expect is closed within a
@@ -97,11 +104,10 @@ T* control(const QString& windowName, const QString& controlName) {
 QString textOf(const QString& windowName, const QString& controlName);
 
 // Every file where the program could write, each with its size and time, so
-// that a test can show it wrote none: the files beside the executable and in
-// programFolder() and,
-// on Unix, all under the user's data, settings and cache folders (a suite
-// gives its run a home of its own first; on Windows those folders are shared
-// with suites that write there).
+// that a test can show it wrote none: the files beside the executable, in
+// programFolder() and keptFolder(), and, on Unix, all under the user's data,
+// settings and cache folders (a suite gives its run a home of its own first;
+// on Windows those folders are shared with suites that write there).
 QStringList filesItCouldWrite();
 
 // Lets unloaded windows finish going.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/form_window.h"
+#include "framework/share_actions.h"
 
 #include <optional>
 
@@ -9,7 +10,7 @@ class GimmickTable;
 
 // Offers one of the three finishers the gimmick table holds for the gimmick
 // chosen in the list, with its note.
-class GimmickFinisherGenerator : public FormWindow<GimmickFinisherGenerator> {
+class GimmickFinisherGenerator : public FormWindow<GimmickFinisherGenerator>, public SharesResult {
   Q_OBJECT
 
  public:
@@ -20,7 +21,6 @@ class GimmickFinisherGenerator : public FormWindow<GimmickFinisherGenerator> {
   explicit GimmickFinisherGenerator(const GimmickTable& gimmicks);
 
   // Its result as text, for "Copy as text".
-  bool sharesResult() const override { return true; }
   QString resultText() const override;
 
  protected:

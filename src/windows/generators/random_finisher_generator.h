@@ -2,17 +2,17 @@
 #pragma once
 
 #include "framework/form_window.h"
+#include "framework/share_actions.h"
 
 // Makes up names for finishing moves from adjective, moniker and move tables,
 // in the style picked or typed in the style box.
-class RandomFinisherGenerator : public FormWindow<RandomFinisherGenerator> {
+class RandomFinisherGenerator : public FormWindow<RandomFinisherGenerator>, public SharesResult {
   Q_OBJECT
 
  public:
   static const design::FormDesign kDesign;  // random_finisher_generator.cpp
 
   // Its result as text, for "Copy as text".
-  bool sharesResult() const override { return true; }
   QString resultText() const override;
 
  protected:

@@ -2,17 +2,17 @@
 #pragma once
 
 #include "framework/form_window.h"
+#include "framework/share_actions.h"
 
 // Makes up ring names: a first name and a surname drawn from fixed tables.
 // Opening this window is what seeds the program's random sequence.
-class WrestlerNameGenerator : public FormWindow<WrestlerNameGenerator> {
+class WrestlerNameGenerator : public FormWindow<WrestlerNameGenerator>, public SharesResult {
   Q_OBJECT
 
  public:
   static const design::FormDesign kDesign;  // wrestler_name_generator.cpp
 
   // Its result as text, for "Copy as text".
-  bool sharesResult() const override { return true; }
   QString resultText() const override;
 
  protected:

@@ -2,16 +2,16 @@
 #pragma once
 
 #include "framework/form_window.h"
+#include "framework/share_actions.h"
 
 // Picks the winner of a one-on-one and of a three-way match at random.
-class MatchWinnerPicker : public FormWindow<MatchWinnerPicker> {
+class MatchWinnerPicker : public FormWindow<MatchWinnerPicker>, public SharesResult {
   Q_OBJECT
 
  public:
   static const design::FormDesign kDesign;  // match_winner_picker.cpp
 
   // Its result as text, for "Copy as text".
-  bool sharesResult() const override { return true; }
   QString resultText() const override;
 
  protected:

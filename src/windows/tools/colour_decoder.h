@@ -2,20 +2,20 @@
 #pragma once
 
 #include "framework/form_window.h"
+#include "framework/share_actions.h"
 
 #include <cstdint>
 #include <optional>
 
 // Turns red, green and blue numbers, typed or from a named preset, into a
 // hexadecimal colour code and a swatch.
-class ColourDecoder : public FormWindow<ColourDecoder> {
+class ColourDecoder : public FormWindow<ColourDecoder>, public SharesResult {
   Q_OBJECT
 
  public:
   static const design::FormDesign kDesign;  // colour_decoder.cpp
 
   // Its result as text, for "Copy as text".
-  bool sharesResult() const override { return true; }
   QString resultText() const override;
 
  protected:

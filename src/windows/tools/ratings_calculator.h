@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/form_window.h"
+#include "framework/share_actions.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,14 +11,13 @@
 // average of up to four ratings, by the rules of rules/ratings.h. The window
 // reads the boxes, marks a box the rule cannot use, and writes the result; a
 // press that cannot finish writes nothing.
-class RatingsCalculator : public FormWindow<RatingsCalculator> {
+class RatingsCalculator : public FormWindow<RatingsCalculator>, public SharesResult {
   Q_OBJECT
 
  public:
   static const design::FormDesign kDesign;  // ratings_calculator.cpp
 
   // Its result as text, for "Copy as text".
-  bool sharesResult() const override { return true; }
   QString resultText() const override;
 
  protected:

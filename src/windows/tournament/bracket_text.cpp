@@ -70,6 +70,13 @@ std::vector<const char*> resultSlots(std::span<const BracketMatch> matches) {
   return found;
 }
 
+QStringList boxNames(std::span<const BracketMatch> matches) {
+  QStringList names;
+  for (const char* slot : entrantSlots(matches)) names << QString::fromUtf8(slot);
+  for (const char* slot : resultSlots(matches)) names << QString::fromUtf8(slot);
+  return names;
+}
+
 QString asText(std::span<const BracketMatch> matches,
                const std::function<QString(const char* slot)>& slotText) {
   const int rounds = roundOf(matches, matches.back());

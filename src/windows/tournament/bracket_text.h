@@ -4,6 +4,7 @@
 #include "windows/tournament/bracket_match.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <span>
@@ -20,6 +21,10 @@ std::vector<const char*> entrantSlots(std::span<const BracketMatch> matches);
 
 // Every slot a match fills, the runner-up box included, in table order.
 std::vector<const char*> resultSlots(std::span<const BracketMatch> matches);
+
+// Every box of the bracket by name: the entrants' in bracket order, then the
+// ones matches fill.
+QStringList boxNames(std::span<const BracketMatch> matches);
 
 // The rounds in order, each under its heading ("Round one", "Quarter-finals",
 // "Semi-finals", "Final"), one line per match: "A def. B" once the box its

@@ -77,7 +77,8 @@ constexpr EightManBracket::Route kRoutes[] = {{"Command15", "MainMenu"}};
 
 }  // namespace
 
-EightManBracket::EightManBracket() : KnockoutBracket(kEightManMatches) {}
+EightManBracket::EightManBracket(TournamentShelf& shelf)
+    : KnockoutBracket(kEightManMatches, "8 Man Tournament", shelf) {}
 
 void EightManBracket::connectHandlers() {
   connectMatches(kEightManMatches, kWinRoutes);

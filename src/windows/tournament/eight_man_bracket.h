@@ -11,7 +11,7 @@ class EightManBracket : public KnockoutBracket<EightManBracket> {
   Q_OBJECT
 
  public:
-  EightManBracket();
+  explicit EightManBracket(TournamentShelf& shelf);
 
   static const design::FormDesign kDesign;  // eight_man_bracket.cpp
 

@@ -2,15 +2,20 @@
 #pragma once
 
 #include "framework/form_window.h"
+#include "framework/result_text.h"
+#include "framework/share_actions.h"
 #include "rules/shared_random.h"
 #include "windows/tournament/bracket_match.h"
 #include "windows/tournament/bracket_text.h"
+#include "windows/tournament/tournament_desk.h"
+#include "windows/tournament/tournament_shelf.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
+#include <QPointer>
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -64,73 +69,98 @@ consteval auto winRoutes() {
 }  // namespace bracket
 
 // What the two knock-out brackets share. A bracket is nothing but the text of
-// its slots: every step reads and writes those texts and keeps nothing else.
+// its slots: every step reads and writes those texts and keeps nothing else,
+// and each step of the bracket as a whole can be taken back (its desk).
 template <class Form>
-class KnockoutBracket : public FormWindow<Form> {
+class KnockoutBracket : public FormWindow<Form>, public SharesResult {
  public:
   using Route = ButtonRoute<Form>;
 
-  explicit KnockoutBracket(std::span<const BracketMatch> matches) : matches_(matches) {}
+  // `name` is the tournament selector's entry that opens it, and the name
+  // its files give it.
+  KnockoutBracket(std::span<const BracketMatch> matches, const char* name, TournamentShelf& shelf)
+      : matches_(matches), name_(QString::fromUtf8(name)), shelf_(shelf) {
+    shelf.enrol(this->name(), name_, bracket::boxNames(matches));
+  }
 
-  // The whole bracket as text, and its first-round boxes for a pasted
-  // roster and "Shuffle entrants", all from the table of matches.
-  bool sharesResult() const override { return true; }
+  // The whole bracket as text, from the table of matches.
   QString resultText() const override {
     return bracket::asText(matches_, [this](const char* slot) {
       return Window::textOf(this->findControl(QString::fromUtf8(slot)));
     });
   }
-  QList<QLineEdit*> entrantBoxes() const override {
-    QList<QLineEdit*> boxes;
-    for (const char* slot : bracket::entrantSlots(matches_)) boxes << box(slot);
-    return boxes;
-  }
-  // A shuffle would leave results of matches its entrants never fought.
-  QLineEdit* heldResult() const override {
-    for (const char* slot : bracket::resultSlots(matches_)) {
-      if (!box(slot)->text().isEmpty()) return box(slot);
-    }
-    return nullptr;
-  }
 
  protected:
-  // Every "Win" and "Random" button of the table. A second click simply
-  // overwrites, and nothing else changes.
+  // Every "Win" and "Random" button of the table, each click a step. A second
+  // click simply overwrites, and nothing else changes.
   void connectMatches(std::span<const BracketMatch> matches, std::span<const Route> winRoutes) {
-    this->connectRoutes(winRoutes);
+    desk_ = new TournamentDesk(
+        {this->widget(), matches_, this->name(), name_,
+         [this](const QString& window) { Q_EMIT this->switchRequested(window); }},
+        shelf_);
     for (const BracketMatch& match : matches) {
+      for (const char* button : {match.upperWin, match.lowerWin}) {
+        QObject::connect(this->template findControl<QAbstractButton>(QString::fromUtf8(button)),
+                         &QAbstractButton::clicked, this, [this, button, winRoutes] {
+                           desk_->step([&] {
+                             const QString winner = win(button, winRoutes);
+                             return QStringLiteral("Win for %1").arg(result_text::name(winner));
+                           });
+                         });
+      }
       if (!match.random) continue;
-      QObject::connect(this->template findControl<QAbstractButton>(QString::fromUtf8(match.random)),
-                       &QAbstractButton::clicked, this,
-                       [this, &match, winRoutes] { draw(match, winRoutes); });
+      QObject::connect(
+          this->template findControl<QAbstractButton>(QString::fromUtf8(match.random)),
+          &QAbstractButton::clicked, this, [this, &match, winRoutes] {
+            desk_->step([&] {
+              const QString winner = draw(match, winRoutes);
+              return QStringLiteral("Random win for %1").arg(result_text::name(winner));
+            });
+          });
     }
   }
 
   // "Reset": empties every slot of the table, the entrants included.
   void emptySlots(std::span<const BracketMatch> matches) {
-    for (const BracketMatch& m : matches) {
-      for (const char* slot : {m.upper, m.lower, m.into, m.runnerUp}) {
-        if (slot) Window::setTextOf(this->findControl(QString::fromUtf8(slot)), QString());
+    desk_->step([&] {
+      for (const BracketMatch& m : matches) {
+        for (const char* slot : {m.upper, m.lower, m.into, m.runnerUp}) {
+          if (slot) Window::setTextOf(this->findControl(QString::fromUtf8(slot)), QString());
+        }
       }
-    }
+      return QStringLiteral("Reset");
+    });
+  }
+
+  // Whatever unloads the bracket, what it held is kept for "Reopen last
+  // tournament".
+  void Form_Unload() override {
+    if (desk_) desk_->keep();
   }
 
  private:
-  QLineEdit* box(const char* slot) const {
-    return this->template findControl<QLineEdit>(QString::fromUtf8(slot));
+  // Follows every route of `button` and names who went through.
+  QString win(std::string_view button, std::span<const Route> winRoutes) {
+    std::optional<QString> winner;  // the first route's: the final's second is the runner-up's
+    for (const Route& route : winRoutes) {
+      if (button != route.button.name) continue;
+      if (!winner) winner = this->text(std::get<typename Route::Copy>(route.action).from);
+      this->follow(route);
+    }
+    return winner.value_or(QString());
   }
-
-  std::span<const BracketMatch> matches_;
 
   // One draw of 1 to 10 decides the match as its winner's "Win" would. Draws
   // before the final favour the upper wrestler, on 1 to 5; the final's
   // favours the upper finalist on 6 to 10 instead.
-  void draw(const BracketMatch& match, std::span<const Route> winRoutes) {
+  QString draw(const BracketMatch& match, std::span<const Route> winRoutes) {
     const int r = shared_random::wholeDraw(10);
     const bool upperWins = match.isFinal() ? r > 5 : r < 6;
-    const std::string_view winner = upperWins ? match.upperWin : match.lowerWin;
-    for (const Route& route : winRoutes) {
-      if (winner == route.button.name) this->follow(route);
-    }
+    return win(upperWins ? match.upperWin : match.lowerWin, winRoutes);
   }
+
+  std::span<const BracketMatch> matches_;
+  QString name_;
+  TournamentShelf& shelf_;
+  QPointer<TournamentDesk> desk_;
 };

@@ -103,7 +103,8 @@ constexpr SixteenManBracket::Route kRoutes[] = {{"Query", "MainMenu"}};
 
 }  // namespace
 
-SixteenManBracket::SixteenManBracket() : KnockoutBracket(kSixteenManMatches) {}
+SixteenManBracket::SixteenManBracket(TournamentShelf& shelf)
+    : KnockoutBracket(kSixteenManMatches, "16 Man Tournament", shelf) {}
 
 void SixteenManBracket::connectHandlers() {
   connectMatches(kSixteenManMatches, kWinRoutes);

@@ -11,7 +11,7 @@ class SixteenManBracket : public KnockoutBracket<SixteenManBracket> {
   Q_OBJECT
 
  public:
-  SixteenManBracket();
+  explicit SixteenManBracket(TournamentShelf& shelf);
 
   static const design::FormDesign kDesign;  // sixteen_man_bracket.cpp
 
