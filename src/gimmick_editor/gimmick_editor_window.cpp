@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gimmick_editor/gimmick_editor_window.h"
 
+#include "command_line/output.h"
 #include "data/table_location.h"
 #include "gimmick_editor/gimmick_field_delegate.h"
 #include "gimmick_editor/table_view_accessible.h"
@@ -29,8 +30,6 @@ namespace {
 
 const QString kDataFiles = QStringLiteral("Gimmick tables (*.dat);;All files (*)");
 const QString kTextFiles = QStringLiteral("Gimmick text (*.txt);;All files (*)");
-
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 QString describe(TableDocument::Which which) {
   switch (which) {
@@ -287,7 +286,7 @@ bool GimmickEditorWindow::openFile(const QString& path) {
 
 bool GimmickEditorWindow::showOpened(const TableDocument::Opened& opened, const QString& path) {
   if (!opened.opened) {
-    say(QStringLiteral("Could not open %1: %2.").arg(shown(path), opened.problem));
+    say(QStringLiteral("Could not open %1: %2.").arg(command_line::shown(path), opened.problem));
     return false;
   }
   showSource();
@@ -301,22 +300,27 @@ bool GimmickEditorWindow::showOpened(const TableDocument::Opened& opened, const 
 bool GimmickEditorWindow::importText(const QString& path) {
   const TableDocument::Opened imported = document_.importText(path);
   if (!imported.opened) {
-    say(QStringLiteral("Nothing imported from %1: %2.").arg(shown(path), imported.problem));
+    say(QStringLiteral("Nothing imported from %1: %2.")
+            .arg(command_line::shown(path), imported.problem));
     showFindings(QStringLiteral("Refused lines:"), imported.findings);
     return false;
   }
   showFindings({}, {});
-  say(QStringLiteral("Imported %1 gimmicks from %2.").arg(model().rowCount()).arg(shown(path)));
+  say(QStringLiteral("Imported %1 gimmicks from %2.")
+          .arg(model().rowCount())
+          .arg(command_line::shown(path)));
   return true;
 }
 
 bool GimmickEditorWindow::exportText(const QString& path) {
   commitOpenEdit();
   if (const QString why = document_.exportText(path); !why.isEmpty()) {
-    say(QStringLiteral("Nothing exported to %1: %2.").arg(shown(path), why));
+    say(QStringLiteral("Nothing exported to %1: %2.").arg(command_line::shown(path), why));
     return false;
   }
-  say(QStringLiteral("Exported %1 gimmicks to %2.").arg(model().rowCount()).arg(shown(path)));
+  say(QStringLiteral("Exported %1 gimmicks to %2.")
+          .arg(model().rowCount())
+          .arg(command_line::shown(path)));
   return true;
 }
 
@@ -346,7 +350,8 @@ bool GimmickEditorWindow::saveAs(const QString& path) {
 
 bool GimmickEditorWindow::saveFile(const QString& path, TableDocument::Which which) {
   if (const QString why = document_.saveTo(path, which); !why.isEmpty()) {
-    say(QStringLiteral("Nothing saved to %1: %2. Your edits are kept.").arg(shown(path), why));
+    say(QStringLiteral("Nothing saved to %1: %2. Your edits are kept.")
+            .arg(command_line::shown(path), why));
     return false;
   }
   showSource();
@@ -356,7 +361,9 @@ bool GimmickEditorWindow::saveFile(const QString& path, TableDocument::Which whi
             "Saved %1 gimmicks to your own table; the program reads it at its next start.")
             .arg(model().rowCount()));
   } else {
-    say(QStringLiteral("Saved %1 gimmicks to %2.").arg(model().rowCount()).arg(shown(path)));
+    say(QStringLiteral("Saved %1 gimmicks to %2.")
+            .arg(model().rowCount())
+            .arg(command_line::shown(path)));
   }
   return true;
 }
@@ -372,7 +379,7 @@ void GimmickEditorWindow::backToShippedTable() {
   QString question = QStringLiteral(
                          "Move your own table to the wastebasket, so that the program reads the "
                          "shipped table again?\n\n%1")
-                         .arg(shown(userPath));
+                         .arg(command_line::shown(userPath));
   if (document_.isModified()) question += QStringLiteral("\n\nYour unsaved changes will be lost.");
   if (QMessageBox::question(this, QStringLiteral("Back to the shipped table"), question,
                             QMessageBox::Yes | QMessageBox::Cancel,
@@ -383,7 +390,7 @@ void GimmickEditorWindow::backToShippedTable() {
     say(QStringLiteral("Your own table could not go to a wastebasket here, so it stays where it "
                        "is and the program still reads it. To go back to the shipped table, "
                        "remove %1 yourself.")
-            .arg(shown(userPath)));
+            .arg(command_line::shown(userPath)));
     return;
   }
   openProgramTable();
@@ -444,10 +451,10 @@ void GimmickEditorWindow::say(const QString& message) {
 // Which table is being edited, from where, and where Save writes.
 void GimmickEditorWindow::showSource() {
   const QString userPath = table_location::userTablePath();
-  source_->setText(
-      QStringLiteral("%1: %2\nSave writes your own table: %3")
-          .arg(describe(document_.which()), shown(document_.path()),
-               userPath.isEmpty() ? QStringLiteral("(none on this system)") : shown(userPath)));
+  source_->setText(QStringLiteral("%1: %2\nSave writes your own table: %3")
+                       .arg(describe(document_.which()), command_line::shown(document_.path()),
+                            userPath.isEmpty() ? QStringLiteral("(none on this system)")
+                                               : command_line::shown(userPath)));
 }
 
 void GimmickEditorWindow::showFindings(const QString& heading, const QStringList& findings) {
