@@ -112,14 +112,9 @@ Read read(const QString& path) {
 }
 
 QString write(const QString& path, const Tournament& tournament, bool makeFolder) {
-  const table_file::Written written =
-      table_file::write(path, toBytes(tournament),
-                        makeFolder ? table_file::Folder::Create : table_file::Folder::MustExist);
-  using Failure = table_file::Written::Failure;
-  if (written.failure == Failure::Folder) {
-    return QStringLiteral("could not create the folder %1").arg(written.reason);
-  }
-  return written.reason;
+  return table_file::write(path, toBytes(tournament),
+                           makeFolder ? table_file::Folder::Create : table_file::Folder::MustExist)
+      .clause();
 }
 
 }  // namespace tournament_file
